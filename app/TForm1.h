@@ -1,0 +1,110 @@
+// TForm1: the game's main window and the single object that holds the whole
+// game: every control, every game field, the progress record and the edited
+// course record. Its member functions live in the folder of the subsystem
+// that owns them (model/, shot/, round/, map/, editor/, progress/, sound/,
+// app/); a handler is found by knowing its subsystem.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <map>
+
+#include "editor/coursefile.h"
+#include "model/courses.h"
+#include "platform/application.h"
+#include "platform/arrays.h"
+#include "platform/controls.h"
+#include "progress/savedata.h"
+
+class TForm1 : public QWidget, public ProgressRecord, public EditedCourseRecord {
+ public:
+  TForm1();
+  ~TForm1() override;
+
+  // ---- controls, in the order of the layout
+#define CONTROL(T, N) T* N = nullptr;
+#include "app/controls.def"
+#undef CONTROL
+  TTimer* Timer1 = nullptr;  // music poll, 60 ms, off until a track starts
+
+  // Lists built at window creation for the hole map: range swatches then
+  // captions; panel bars then editor preview bars.
+  Arr<TLabel*, 1, 18> mapLabels{};
+  Arr<TShape*, 1, 18> mapBars{};
+
+  // ---- game fields
+#define FIELD(T, N) T N{};
+#define ARRAY(T, N, LO, HI) Arr<T, LO, HI> N{};
+#define TEXT(N) QString N;
+#include "app/fields.def"
+#undef FIELD
+#undef ARRAY
+#undef TEXT
+
+  // The control of that name, or nullptr (the script driver's lookup).
+  TControl* controlByName(const QString& name) const;
+
+  // ---- app/: window, title bar, screens
+  void FormCreate();
+  void FormDestroy();
+  void winmoveMouseDown(TMouseButton b, int x, int y);
+  void winmoveMouseUp(TMouseButton b, int x, int y);
+  void winmoveMouseMove(int x, int y);
+  void tojiMouseDown(TMouseButton b, int x, int y);
+  void tojiMouseUp(TMouseButton b, int x, int y);
+  void chijiMouseDown(TMouseButton b, int x, int y);
+  void chijiMouseUp(TMouseButton b, int x, int y);
+  void FormMouseMove(int x, int y);
+  void FormMouseDown(TMouseButton b, int x, int y);
+  void FormMouseUp(TMouseButton b, int x, int y);
+
+  // ---- model/: the hole, wind and slope, characters
+  void Holeinfo();
+  void holestart();
+  void Windkime();
+  void kazemodoshi();
+  void wndcontClick();
+  void applyCharacter(TMouseButton button);
+  // The current hole record as a rule input.
+  HoleData currentHole() const;
+  // The built-in or edited hole `hole` of the current course.
+  HoleData courseHole(uint8_t hole) const;
+
+  // ---- progress/: save files
+  void dLoad();
+  void dLoad2();
+  void dSave();
+  void dSave2();
+  void initialize();
+  void initialize2();
+  void formatScore(int course);
+  void LbformatClick();
+  void LbformatMouseMove(int x, int y);
+  void LbformatMouseLeave();
+
+  // ---- sound/: music and effects
+  void PlayBGM();
+  void StopBGM();
+  void PlaySE();
+  void StopSE();
+  void ShotSE();
+  void Timer1Timer();
+  void Check1Click();
+  void bgmLabelClick();
+  // Sets the effect, stops the one playing and plays it.
+  void playEffect(uint8_t id);
+  // Sets the track, stops the music and starts it.
+  void startTrack(uint8_t track);
+
+ protected:
+  void mousePressEvent(QMouseEvent* e) override;
+  void mouseReleaseEvent(QMouseEvent* e) override;
+  void mouseMoveEvent(QMouseEvent* e) override;
+  void closeEvent(QCloseEvent* e) override;
+
+ private:
+  void buildControls();
+  void bindHandlers();
+  std::map<QString, TControl*> byName_;
+  bool destroyed_ = false;
+};

@@ -1,0 +1,16 @@
+// The millisecond clock and Sleep, through one switch: the steady clock in
+// real runs, a virtual clock in tests and scripts (Sleep advances it).
+#pragma once
+
+#include <cstdint>
+
+void useVirtualClock(bool on);
+bool virtualClock();
+
+// Milliseconds since an arbitrary start, like the system's timeGetTime.
+uint32_t timeGetTime();
+
+void Sleep(uint32_t ms);
+
+// Virtual clock only: moves time forward (the script driver's ticks).
+void advanceClock(uint32_t ms);
