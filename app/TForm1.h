@@ -58,6 +58,57 @@ class TForm1 : public QWidget, public ProgressRecord, public EditedCourseRecord 
   void FormMouseDown(TMouseButton b, int x, int y);
   void FormMouseUp(TMouseButton b, int x, int y);
 
+  // ---- app/: menus and start dialogs
+  void ImgstartMouseMove(int x, int y);
+  void ImgeditMouseMove(int x, int y);
+  void ImgstartClick();
+  void chara1MouseMove(int x, int y);
+  void chara2MouseMove(int x, int y);
+  void chara3MouseMove(int x, int y);
+  void chara4MouseMove(int x, int y);
+  void chara5MouseMove(int x, int y);
+  void chara6MouseMove(int x, int y);
+  // The hover over portrait `slot`: frame, information panel, charSlot.
+  void charaMouseMove(uint8_t slot);
+  void ImgwakuMouseDown(TMouseButton b, int x, int y);
+  void Visoff1();
+  void ImgpracMouseMove(int x, int y);
+  void ImgchampMouseMove(int x, int y);
+  void ImgedtdMouseMove(int x, int y);
+  // The hover over the image of course `kind`.
+  void courseMouseMove(uint8_t kind);
+  void ImgpracClick();
+  void ImgchampClick();
+  void normalCourseSelected();
+  void ImgedtdClick();
+  void LabelNameMouseDown(TMouseButton b, int x, int y);
+  void LabelNameMouseUp(TMouseButton b, int x, int y);
+  void EditCsKeyPress(char16_t& key);
+  void okClick();
+  void backToCourseSelect();
+  void yesClick();
+  void Visoff2();
+  void noClick();
+
+  // ---- map/: hole map and panels
+  void Map();
+  void displayFieldCaption(TLabel* label);
+  void rd1MouseMove(int x, int y);
+  void rd2MouseMove(int x, int y);
+  void rd3MouseMove(int x, int y);
+  void wd1MouseMove(int x, int y);
+  void wd2MouseMove(int x, int y);
+  void wd3MouseMove(int x, int y);
+  void bd1MouseMove(int x, int y);
+  void bd2MouseMove(int x, int y);
+  void bd3MouseMove(int x, int y);
+  void grMouseMove(int x, int y);
+  void Box2MouseMove(int x, int y);
+  void Box2MouseDown(TMouseButton b, int x, int y);
+  void vwcourseClick();
+  void vwscoreClick();
+  void toji2Click();
+
   // ---- model/: the hole, wind and slope, characters
   void Holeinfo();
   void holestart();
@@ -95,6 +146,49 @@ class TForm1 : public QWidget, public ProgressRecord, public EditedCourseRecord 
   void playEffect(uint8_t id);
   // Sets the track, stops the music and starts it.
   void startTrack(uint8_t track);
+
+  // ---- shot/: clubs, gauge, stroke, flight
+  void Radio1Click();
+  void Radio2Click();
+  void Radio3Click();
+  void Radio4Click();
+  void Radio5Click();
+  void Radio6Click();
+  void Radio7Click();
+  void checkRadioEnabled(uint8_t upgrades, int16_t price, TRadioButton* radio);
+  void shotMouseDown(TMouseButton b, int x, int y);
+  void shotMouseUp(TMouseButton b, int x, int y);
+  void AppShot();
+  void drivekime();
+  void puttkime();
+  void shotClick();
+  void AppMove();
+  void AppMove2();
+  void dropcheck();
+  void checkLastHole(uint8_t lastHole);
+  // A wood or iron (reach, cost) or, on the hole-end screen, its shop price.
+  void chooseClub(int16_t reach, int16_t cost, int16_t shopPrice);
+  void startGauge(bool putt);
+  // Takes the chosen club's points, never below 0.
+  void chargeStroke();
+  void prepareNextStroke();
+  void closeGivenUpHole();
+  void closeHoledHole();
+  void rehit();
+  void startOver();
+  // The lie picture of a fairway, rough or bunker.
+  void showLie();
+  void ballDropped();
+  void playJingle();
+  void openHoleEndPiece();
+  // 9 on the championship course, 6 on the others.
+  uint8_t lastHoleNo() const;
+
+  // ---- round/: specials and scoring
+  void usspClick();
+  void armTakeBack(uint8_t takeBackPhase, uint8_t code);
+  void judge();
+  void checkScorePlmi(int8_t value, TLabel* label);
 
  protected:
   void mousePressEvent(QMouseEvent* e) override;

@@ -23,8 +23,8 @@ void TForm1::bindHandlers() {
   chiji->OnMouseUp = mouse(&TForm1::chijiMouseUp);
 
   // The ending screen speeds up while the left button is held anywhere on it.
-  std::vector<TControl*> ending = {Label1, Label2, Label3, Label4, Label5, Label6, Label7,
-                                   Label8, Label9, Label10, title, title2, noti, Img, Box3};
+  std::vector<TControl*> ending = {Label1, Label2,  Label3, Label4, Label5, Label6, Label7, Label8,
+                                   Label9, Label10, title,  title2, noti,   Img,    Box3};
   for (QObject* o : Box3->children())
     if (auto* c = dynamic_cast<TControl*>(o)) ending.push_back(c);
   for (TControl* c : ending) {
@@ -43,4 +43,68 @@ void TForm1::bindHandlers() {
   // Music switch
   Check1->OnClick = notify(&TForm1::Check1Click);
   bgmLabel->OnClick = notify(&TForm1::bgmLabelClick);
+
+  // Menus: title, character grid, course list, nickname, start dialogs
+  Imgstart->OnMouseMove = move(&TForm1::ImgstartMouseMove);
+  Imgstart->OnClick = notify(&TForm1::ImgstartClick);
+  Imgedit->OnMouseMove = move(&TForm1::ImgeditMouseMove);
+  chara1->OnMouseMove = move(&TForm1::chara1MouseMove);
+  chara2->OnMouseMove = move(&TForm1::chara2MouseMove);
+  chara3->OnMouseMove = move(&TForm1::chara3MouseMove);
+  chara4->OnMouseMove = move(&TForm1::chara4MouseMove);
+  chara5->OnMouseMove = move(&TForm1::chara5MouseMove);
+  chara6->OnMouseMove = move(&TForm1::chara6MouseMove);
+  Imgwaku->OnMouseDown = mouse(&TForm1::ImgwakuMouseDown);
+  Imgprac->OnMouseMove = move(&TForm1::ImgpracMouseMove);
+  Imgchamp->OnMouseMove = move(&TForm1::ImgchampMouseMove);
+  Imgedtd->OnMouseMove = move(&TForm1::ImgedtdMouseMove);
+  Imgprac->OnClick = notify(&TForm1::ImgpracClick);
+  Imgchamp->OnClick = notify(&TForm1::ImgchampClick);
+  Imgedtd->OnClick = notify(&TForm1::ImgedtdClick);
+  LabelName->OnMouseDown = mouse(&TForm1::LabelNameMouseDown);
+  LabelName->OnMouseUp = mouse(&TForm1::LabelNameMouseUp);
+  EditCs->OnKeyPress = [this](char16_t& key) { EditCsKeyPress(key); };
+  ok->OnClick = notify(&TForm1::okClick);
+  yes->OnClick = notify(&TForm1::yesClick);
+  no->OnClick = notify(&TForm1::noClick);
+
+  // Hole overview: a right press anywhere on the panel but its close button
+  // skips the flight; hovering a range, its swatch or its caption names it.
+  Box2->OnMouseDown = mouse(&TForm1::Box2MouseDown);
+  for (QObject* o : Box2->children())
+    if (auto* c = dynamic_cast<TControl*>(o); c && c != toji2)
+      c->OnMouseDown = mouse(&TForm1::Box2MouseDown);
+  const Move ranges[9] = {&TForm1::rd1MouseMove, &TForm1::rd2MouseMove, &TForm1::rd3MouseMove,
+                          &TForm1::wd1MouseMove, &TForm1::wd2MouseMove, &TForm1::wd3MouseMove,
+                          &TForm1::bd1MouseMove, &TForm1::bd2MouseMove, &TForm1::bd3MouseMove};
+  // The map tables are filled only at window creation, so the range
+  // controls are named here.
+  TControl* swatches[9] = {r1, r2, r3, w1, w2, w3, b1, b2, b3};
+  TControl* captions[9] = {rd1, rd2, rd3, wd1, wd2, wd3, bd1, bd2, bd3};
+  TControl* bars[9] = {arrough1, arrough2,  arrough3,  arwater1, arwater2,
+                       arwater3, arbunker1, arbunker2, arbunker3};
+  for (int n = 0; n < 9; ++n)
+    for (TControl* c : {swatches[n], captions[n], bars[n]}) c->OnMouseMove = move(ranges[n]);
+  for (TControl* c : std::initializer_list<TControl*>{Green, plmi2, gr, argreen})
+    c->OnMouseMove = move(&TForm1::grMouseMove);
+  for (TControl* c : std::initializer_list<TControl*>{Box2, arfair1, ryakuLabel, club, toji2})
+    c->OnMouseMove = move(&TForm1::Box2MouseMove);
+  vwcourse->OnClick = notify(&TForm1::vwcourseClick);
+  vwscore->OnClick = notify(&TForm1::vwscoreClick);
+  toji2->OnClick = notify(&TForm1::toji2Click);
+  toji3->OnClick = notify(&TForm1::toji2Click);
+
+  // Clubs, the shot button and the specials. The button's OnClick runs on
+  // the click that follows the release.
+  Radio1->OnClick = notify(&TForm1::Radio1Click);
+  Radio2->OnClick = notify(&TForm1::Radio2Click);
+  Radio3->OnClick = notify(&TForm1::Radio3Click);
+  Radio4->OnClick = notify(&TForm1::Radio4Click);
+  Radio5->OnClick = notify(&TForm1::Radio5Click);
+  Radio6->OnClick = notify(&TForm1::Radio6Click);
+  Radio7->OnClick = notify(&TForm1::Radio7Click);
+  shot->OnMouseDown = mouse(&TForm1::shotMouseDown);
+  shot->OnMouseUp = mouse(&TForm1::shotMouseUp);
+  shot->OnClick = notify(&TForm1::shotClick);
+  ussp->OnClick = notify(&TForm1::usspClick);
 }
