@@ -16,6 +16,8 @@
 #include "platform/controls.h"
 #include "progress/savedata.h"
 
+struct CharacterRow;
+
 class TForm1 : public QWidget, public ProgressRecord, public EditedCourseRecord {
  public:
   TForm1();
@@ -116,6 +118,8 @@ class TForm1 : public QWidget, public ProgressRecord, public EditedCourseRecord 
   void kazemodoshi();
   void wndcontClick();
   void applyCharacter(TMouseButton button);
+  // The selection panel's texts for one golfer.
+  void showCharacterPanel(const CharacterRow& row);
   // The current hole record as a rule input.
   HoleData currentHole() const;
   // The built-in or edited hole `hole` of the current course.
@@ -132,6 +136,19 @@ class TForm1 : public QWidget, public ProgressRecord, public EditedCourseRecord 
   void LbformatClick();
   void LbformatMouseMove(int x, int y);
   void LbformatMouseLeave();
+
+  // ---- round/ and progress/: course end, record, ending
+  // The last hole's proceed: records, export, unlocks, saves, then the ending.
+  void finishCourse();
+  void setScore(uint8_t course);
+  void aftrclr();
+  void Visoff4();
+  void txtout();
+  void Ending();
+  void showdia();
+  // The left side of ending phase `phase` (1..4) and the credits page of it (2..5).
+  void showEndingContent(uint8_t phase);
+  void showCreditsPage(uint8_t phase);
 
   // ---- sound/: music and effects
   void PlayBGM();
@@ -189,6 +206,20 @@ class TForm1 : public QWidget, public ProgressRecord, public EditedCourseRecord 
   void armTakeBack(uint8_t takeBackPhase, uint8_t code);
   void judge();
   void checkScorePlmi(int8_t value, TLabel* label);
+
+  // ---- round/: hole end, shop, proceeding
+  // Closes a hole other than the last: the hole-end screen, the board, the
+  // next hole previewed, the shop open (phase 11).
+  void csend();
+  void Visoff3();
+  // The rivals' step for the hole just finished and the player's score on the board.
+  void rankime();
+  void pricecheck();
+  // The shot button on the hole-end screen: buys the checked shop entry.
+  void purchase();
+  // Next hole from the hole-end screen; after the last hole finishCourse
+  // (declared with the course end above) takes over.
+  void proceedClick();
 
  protected:
   void mousePressEvent(QMouseEvent* e) override;

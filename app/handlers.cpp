@@ -107,4 +107,7 @@ void TForm1::bindHandlers() {
   shot->OnMouseUp = mouse(&TForm1::shotMouseUp);
   shot->OnClick = notify(&TForm1::shotClick);
   ussp->OnClick = notify(&TForm1::usspClick);
+
+  // Leaving the hole-end screen.
+  proceed->OnClick = notify(&TForm1::proceedClick);
 }

@@ -33,8 +33,9 @@ void TForm1::shotClick() {
   const bool takeBack = activeSpecial == 3 || activeSpecial == 5;
   if (strokeNo > par + 3 || phase == 11 || takeBack) {
     if (strokeNo <= par + 3 || phase == 11 || takeBack) {
-      // Phase 11 buys in the hole-end shop, which comes with the hole-end screen.
-      if (phase == 12)
+      if (phase == 11)
+        purchase();
+      else if (phase == 12)
         rehit();
       else if (phase == 13)
         startOver();
@@ -53,13 +54,13 @@ void TForm1::shotClick() {
 void TForm1::closeGivenUpHole() {
   strokeNo += (lie == kWater || lie == kOutOfBounds) ? 2 : 1;
   scoreToPar = static_cast<int8_t>(scoreToPar + strokeNo - par);
-  // the hole-end screen (csend) comes with the shop
+  csend();
   playEffect(4);
   startTrack(4);
 }
 
 void TForm1::closeHoledHole() {
-  // the hole-end screen (csend) comes with the shop
+  csend();
   playEffect(4);
   bgmTrack = 4;
   if (bgmOn == 1) {
@@ -132,7 +133,7 @@ void TForm1::prepareNextStroke() {
       }
       if (strokeNo >= par + 5) {
         scoreToPar = static_cast<int8_t>(scoreToPar + strokeNo - par);
-        // the hole-end screen (csend) comes with the shop
+        csend();
         startTrack(4);
         Application::instance().ProcessMessages();
       }

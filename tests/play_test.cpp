@@ -224,8 +224,8 @@ TEST_F(Play, GivingUp) {
   EXPECT_TRUE(f.giveup->Visible());
   EXPECT_EQ(f.shot->Caption(), ">");
   commands();
-  f.shotClick();  // the penalty makes par + 5 and ends the hole
-  EXPECT_EQ(f.strokeNo, 9);
+  f.shotClick();           // the penalty makes par + 5 and ends the hole
+  EXPECT_EQ(f.phase, 11);  // the hole-end screen, whose csend clears the strokes
   EXPECT_EQ(f.scoreToPar, 5);
   const auto sentNow = commands();
   EXPECT_TRUE(sent(sentNow, "open \"dat\\qoretc05.mid\" alias audio1"));
@@ -242,7 +242,7 @@ TEST_F(Play, GivingUp) {
   rest();
   EXPECT_TRUE(g.giveup->Visible());
   g.shotClick();
-  EXPECT_EQ(g.strokeNo, 9);
+  EXPECT_EQ(g.phase, 11);
   EXPECT_EQ(g.scoreToPar, 5);
 
   // On the last hole the course ends: two more strokes are counted.
