@@ -9,8 +9,8 @@
 #include "app/layout.h"
 
 using layout::ControlDef;
-using layout::Kind;
 using layout::kDefault;
+using layout::Kind;
 
 namespace {
 
@@ -86,8 +86,8 @@ TControl* makeControl(const ControlDef& d, QWidget* parent) {
 }
 
 const char* kindName(Kind k) {
-  static const char* const names[] = {"label",  "image", "shape", "button",
-                                      "radio button", "check box", "edit", "group box"};
+  static const char* const names[] = {"label",        "image",     "shape", "button",
+                                      "radio button", "check box", "edit",  "group box"};
   return names[static_cast<int>(k)];
 }
 
@@ -99,8 +99,8 @@ void TForm1::buildControls() {
     const ControlDef& d = layout::kLayout[i];
     auto parent = parents.find(d.parent);
     if (parent == parents.end())
-      layoutError(QString("%1 names the parent %2, which does not come before it")
-                      .arg(d.name, d.parent));
+      layoutError(
+          QString("%1 names the parent %2, which does not come before it").arg(d.name, d.parent));
     if (byName_.count(d.name)) layoutError(QString("%1 is laid out twice").arg(d.name));
     TControl* c = makeControl(d, parent->second);
     QWidget* w = c->Widget();

@@ -33,8 +33,8 @@ struct ControlDef {
   Kind kind;
   const char* parent;  // "Form1" or the name of a group box
   int left, top, width, height;
-  const char* caption = "";  // UTF-8
-  const char* hint = "";     // tooltip, UTF-8
+  const char* caption = "";       // UTF-8
+  const char* hint = "";          // tooltip, UTF-8
   uint32_t color = kDefault;      // label: text colour; shape: fill; edit and group: background
   uint32_t penColor = kDefault;   // shape outline (defaults to the fill)
   uint32_t textColor = kDefault;  // text colour of buttons, radio and check boxes, edits, groups

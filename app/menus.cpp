@@ -74,14 +74,7 @@ void TForm1::charaMouseMove(uint8_t slot) {
   }
   // The hover shows the main golfer of the slot, never its alternate.
   const CharacterRow& row = *characterRow(slot, 0);
-  nmLabel->SetCaption(row.panelName);
-  Lbwan->SetCaption("腕力：");
-  Lbkiyo->SetCaption("器用さ：");
-  Lbtochi->SetCaption("土地勘：");
-  powLabel->SetCaption(stars(row.power).c_str());
-  techLabel->SetCaption(stars(row.dexterity).c_str());
-  geoLabel->SetCaption(stars(row.sense).c_str());
-  speLabel->SetCaption(row.specialPanel);
+  showCharacterPanel(row);
   charSlot = slot;
 }
 

@@ -18,9 +18,7 @@
 
 namespace {
 
-void say(const std::string& line) {
-  std::cout << line << '\n' << std::flush;
-}
+void say(const std::string& line) { std::cout << line << '\n' << std::flush; }
 
 struct Failure {
   QString what;
@@ -140,8 +138,8 @@ class Driver {
     QPoint local;
     QWidget* hit = topmostAt(c->Widget(), local);
     hover(hit);
-    QMouseEvent e(QEvent::MouseMove, QPointF(local), hit->mapToGlobal(QPointF(local)),
-                  Qt::NoButton, held_, Qt::NoModifier);
+    QMouseEvent e(QEvent::MouseMove, QPointF(local), hit->mapToGlobal(QPointF(local)), Qt::NoButton,
+                  held_, Qt::NoModifier);
     QApplication::sendEvent(hit, &e);
     settle();
   }
@@ -235,15 +233,16 @@ class Driver {
       return;
     }
     TControl* c = control(name);
-    QString line = QString("%1 visible=%2 enabled=%3 left=%4 top=%5 width=%6 height=%7 caption=\"%8\"")
-                       .arg(name)
-                       .arg(c->Visible() ? 1 : 0)
-                       .arg(c->Enabled() ? 1 : 0)
-                       .arg(c->Left())
-                       .arg(c->Top())
-                       .arg(c->Width())
-                       .arg(c->Height())
-                       .arg(c->Caption());
+    QString line =
+        QString("%1 visible=%2 enabled=%3 left=%4 top=%5 width=%6 height=%7 caption=\"%8\"")
+            .arg(name)
+            .arg(c->Visible() ? 1 : 0)
+            .arg(c->Enabled() ? 1 : 0)
+            .arg(c->Left())
+            .arg(c->Top())
+            .arg(c->Width())
+            .arg(c->Height())
+            .arg(c->Caption());
     QString extra = c->Describe();
     if (!extra.isEmpty()) line += " " + extra;
     say(line.toStdString());
@@ -262,8 +261,9 @@ class Driver {
 
 int runScript(const QString& file, bool realtime) {
   QFile in;
-  bool opened = file == "-" ? in.open(stdin, QIODevice::ReadOnly | QIODevice::Text)
-                            : (in.setFileName(file), in.open(QIODevice::ReadOnly | QIODevice::Text));
+  bool opened = file == "-"
+                    ? in.open(stdin, QIODevice::ReadOnly | QIODevice::Text)
+                    : (in.setFileName(file), in.open(QIODevice::ReadOnly | QIODevice::Text));
   if (!opened) {
     std::cerr << "pinvale: cannot read the script " << file.toStdString() << '\n';
     return 2;

@@ -43,13 +43,12 @@ struct Place {
 };
 
 const Place kRunTimePlaces[] = {
-    {"title", 152, 40},   {"title2", 24, 153},    {"copyi", 365, 252}, {"copyy", 409, 252},
-    {"chara1", 12, 34},   {"chara2", 110, 34},    {"chara3", 208, 34}, {"chara4", 12, 132},
-    {"chara5", 110, 132}, {"chara6", 208, 132},   {"character", 239, 246},
-    {"course", 269, 246}, {"sele", 339, 246},     {"ready", 144, 102}, {"entr", 130, 102},
-    {"yes", 167, 128},    {"no", 215, 128},       {"ok", 218, 121},    {"Imgstart", 279, 172},
-    {"Imgedit", 279, 198}, {"Imgprac", 148, 82},  {"Imgchamp", 148, 110},
-    {"Imgedtd", 148, 138},
+    {"title", 152, 40},   {"title2", 24, 153},    {"copyi", 365, 252},     {"copyy", 409, 252},
+    {"chara1", 12, 34},   {"chara2", 110, 34},    {"chara3", 208, 34},     {"chara4", 12, 132},
+    {"chara5", 110, 132}, {"chara6", 208, 132},   {"character", 239, 246}, {"course", 269, 246},
+    {"sele", 339, 246},   {"ready", 144, 102},    {"entr", 130, 102},      {"yes", 167, 128},
+    {"no", 215, 128},     {"ok", 218, 121},       {"Imgstart", 279, 172},  {"Imgedit", 279, 198},
+    {"Imgprac", 148, 82}, {"Imgchamp", 148, 110}, {"Imgedtd", 148, 138},
 };
 
 }  // namespace
@@ -87,8 +86,8 @@ void TForm1::FormCreate() {
 
   TLabel* labels[] = {r1,  r2,  r3,  w1,  w2,  w3,  b1,  b2,  b3,
                       rd1, rd2, rd3, wd1, wd2, wd3, bd1, bd2, bd3};
-  TShape* bars[] = {arrough1,  arrough2,  arrough3,  arwater1,  arwater2,  arwater3,
-                    arbunker1, arbunker2, arbunker3, arroughh1, arroughh2, arroughh3,
+  TShape* bars[] = {arrough1,  arrough2,  arrough3,  arwater1,   arwater2,   arwater3,
+                    arbunker1, arbunker2, arbunker3, arroughh1,  arroughh2,  arroughh3,
                     arwaterr1, arwaterr2, arwaterr3, arbunkerr1, arbunkerr2, arbunkerr3};
   for (int i = 1; i <= 18; ++i) {
     mapLabels[i] = labels[i - 1];

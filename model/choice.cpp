@@ -48,14 +48,16 @@ void TForm1::applyCharacter(TMouseButton button) {
 
   // The hover shows only the main golfers, so slots 1 and 2 write the panel
   // again for whoever was chosen.
-  if (charSlot <= 2) {
-    nmLabel->SetCaption(row.panelName);
-    Lbwan->SetCaption("腕力：");
-    Lbkiyo->SetCaption("器用さ：");
-    Lbtochi->SetCaption("土地勘：");
-    powLabel->SetCaption(stars(row.power).c_str());
-    techLabel->SetCaption(stars(row.dexterity).c_str());
-    geoLabel->SetCaption(stars(row.sense).c_str());
-    speLabel->SetCaption(row.specialPanel);
-  }
+  if (charSlot <= 2) showCharacterPanel(row);
+}
+
+void TForm1::showCharacterPanel(const CharacterRow& row) {
+  nmLabel->SetCaption(row.panelName);
+  Lbwan->SetCaption("腕力：");
+  Lbkiyo->SetCaption("器用さ：");
+  Lbtochi->SetCaption("土地勘：");
+  powLabel->SetCaption(stars(row.power).c_str());
+  techLabel->SetCaption(stars(row.dexterity).c_str());
+  geoLabel->SetCaption(stars(row.sense).c_str());
+  speLabel->SetCaption(row.specialPanel);
 }

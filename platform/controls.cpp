@@ -6,9 +6,7 @@
 
 namespace {
 
-QColor qcolor(uint32_t rgb) {
-  return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
-}
+QColor qcolor(uint32_t rgb) { return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
 
 void setTextColor(QWidget* w, uint32_t rgb) {
   QPalette p = w->palette();
@@ -69,8 +67,7 @@ void TControl::controlRelease(QMouseEvent* e, bool clicks) {
   QPoint p = e->position().toPoint();
   // As on the desktop the game was made for: a left click on an image, shape
   // or label runs OnClick before the release is reported.
-  if (clicks && e->button() == Qt::LeftButton && leftDown_ && self_->rect().contains(p) &&
-      OnClick)
+  if (clicks && e->button() == Qt::LeftButton && leftDown_ && self_->rect().contains(p) && OnClick)
     OnClick();
   if (e->button() == Qt::LeftButton) leftDown_ = false;
   if (OnMouseUp) OnMouseUp(toButton(e->button()), p.x(), p.y());

@@ -99,22 +99,22 @@ class TControl {
 // Turns a Qt button into the game's.
 TMouseButton toButton(Qt::MouseButton b);
 
-#define PV_MOUSE_OVERRIDES(Base, clicks)                                           \
-  void mousePressEvent(QMouseEvent* e) override {                                  \
-    Base::mousePressEvent(e);                                                      \
-    controlPress(e);                                                                 \
-  }                                                                                \
-  void mouseReleaseEvent(QMouseEvent* e) override {                                \
-    Base::mouseReleaseEvent(e);                                                    \
-    controlRelease(e, clicks);                                                       \
-  }                                                                                \
-  void mouseMoveEvent(QMouseEvent* e) override {                                   \
-    Base::mouseMoveEvent(e);                                                       \
-    controlMove(e);                                                                  \
-  }                                                                                \
-  void leaveEvent(QEvent* e) override {                                            \
-    Base::leaveEvent(e);                                                           \
-    TControl::controlLeave();                                                        \
+#define PV_MOUSE_OVERRIDES(Base, clicks)            \
+  void mousePressEvent(QMouseEvent* e) override {   \
+    Base::mousePressEvent(e);                       \
+    controlPress(e);                                \
+  }                                                 \
+  void mouseReleaseEvent(QMouseEvent* e) override { \
+    Base::mouseReleaseEvent(e);                     \
+    controlRelease(e, clicks);                      \
+  }                                                 \
+  void mouseMoveEvent(QMouseEvent* e) override {    \
+    Base::mouseMoveEvent(e);                        \
+    controlMove(e);                                 \
+  }                                                 \
+  void leaveEvent(QEvent* e) override {             \
+    Base::leaveEvent(e);                            \
+    TControl::controlLeave();                       \
   }
 
 class TLabel : public QLabel, public TControl {

@@ -59,8 +59,7 @@ QString InputBox(const QString& title, const QString& prompt, const QString& def
     return result;
   }
   bool ok = false;
-  QString text =
-      QInputDialog::getText(owner, title, prompt, QLineEdit::Normal, defaultText, &ok);
+  QString text = QInputDialog::getText(owner, title, prompt, QLineEdit::Normal, defaultText, &ok);
   return ok ? text : defaultText;
 }
 

@@ -1,10 +1,9 @@
 // The save files: what a start reads, what it writes, and the records reset.
-#include "tests/support.h"
-
 #include <QDir>
 #include <QFile>
 
 #include "platform/dialogs.h"
+#include "tests/support.h"
 
 namespace {
 
@@ -44,8 +43,8 @@ TEST_F(Progress, ShortFileFillsWhatItHoldsAndIsNotRewritten) {
 TEST_F(Progress, LongFilesAreReadUpToTheRecordAndOffsetsHold) {
   QByteArray one(100, '\0');
   one[0] = 1;
-  one[5] = 1;                       // editor
-  one[24 + 3 * 1 + 1] = char(0xFB); // Souma's best on the championship course: -5
+  one[5] = 1;                            // editor
+  one[24 + 3 * 1 + 1] = char(0xFB);      // Souma's best on the championship course: -5
   one[42 + 6 * 2 + 2 * 0] = char(0xC2);  // Tsuduru's longest on practice: 450
   one[42 + 6 * 2 + 2 * 0 + 1] = 0x01;
   one[78] = 7;  // past the record: ignored

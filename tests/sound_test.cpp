@@ -1,7 +1,6 @@
 // Music and effects as the command strings the game sends.
-#include "tests/support.h"
-
 #include "sound/tracks.h"
+#include "tests/support.h"
 
 namespace {
 
@@ -11,8 +10,9 @@ using Lines = std::vector<std::string>;
 TEST_F(Sound, TrackStartsLoopsAndStops) {
   TForm1& f = start();
   f.startTrack(5);
-  EXPECT_EQ(commands(), (Lines{"stop audio1", "close audio1", "open \"dat\\bgm_158.mid\" alias audio1",
-                               "play audio1 from 0 notify"}));
+  EXPECT_EQ(commands(),
+            (Lines{"stop audio1", "close audio1", "open \"dat\\bgm_158.mid\" alias audio1",
+                   "play audio1 from 0 notify"}));
   EXPECT_TRUE(f.Timer1->enabled());
   wait(500);
   EXPECT_TRUE(commands().empty());  // still playing: only polls
@@ -61,7 +61,8 @@ TEST_F(Sound, SwitchSavesAndRestartsTheTrack) {
   EXPECT_EQ(commands(), (Lines{"stop audio1"}));
   EXPECT_EQ(readFile("dat/data.bin")[0], 0);
   f.Check1->SetChecked(true);
-  EXPECT_EQ(commands(), (Lines{"open \"dat\\MOUNT.mid\" alias audio1", "play audio1 from 6 notify"}));
+  EXPECT_EQ(commands(),
+            (Lines{"open \"dat\\MOUNT.mid\" alias audio1", "play audio1 from 6 notify"}));
   EXPECT_EQ(readFile("dat/data.bin")[0], 1);
 }
 
@@ -73,8 +74,9 @@ TEST_F(Sound, LabelFlipsTheBoxAndRunsTheSwitchTwice) {
   EXPECT_EQ(commands(), (Lines{"stop audio1", "stop audio1"}));
   f.bgmLabelClick();
   EXPECT_TRUE(f.Check1->Checked());
-  EXPECT_EQ(commands(), (Lines{"open \"dat\\qoretc05.mid\" alias audio1", "play audio1 from 15 notify",
-                               "open \"dat\\qoretc05.mid\" alias audio1", "play audio1 from 15 notify"}));
+  EXPECT_EQ(commands(),
+            (Lines{"open \"dat\\qoretc05.mid\" alias audio1", "play audio1 from 15 notify",
+                   "open \"dat\\qoretc05.mid\" alias audio1", "play audio1 from 15 notify"}));
 }
 
 TEST_F(Sound, SwingByCharacterAndTheTables) {

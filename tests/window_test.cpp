@@ -1,10 +1,9 @@
 // The window: its controls, the title screen, the title bar, the form-wide
 // mouse handlers, and the hole and character set-up on the form.
-#include "tests/support.h"
-
 #include "app/layout.h"
 #include "model/characters.h"
 #include "platform/random.h"
+#include "tests/support.h"
 
 namespace {
 
@@ -16,12 +15,12 @@ TEST_F(Window, EveryLaidOutControlIsAMemberAndTheTitleIsShown) {
     EXPECT_NE(f.controlByName(layout::kLayout[i].name), nullptr) << layout::kLayout[i].name;
   EXPECT_EQ(f.width(), 439);
   EXPECT_EQ(f.height(), 268);
-  for (TControl* c : std::initializer_list<TControl*>{f.title, f.title2, f.copyi, f.copyy,
-                                                      f.Imgstart, f.winmove, f.toji, f.chiji,
-                                                      f.Check1, f.bgmLabel, f.Shape3})
+  for (TControl* c :
+       std::initializer_list<TControl*>{f.title, f.title2, f.copyi, f.copyy, f.Imgstart, f.winmove,
+                                        f.toji, f.chiji, f.Check1, f.bgmLabel, f.Shape3})
     EXPECT_TRUE(c->Visible()) << c->Name().toStdString();
-  for (TControl* c : std::initializer_list<TControl*>{f.Imgedit, f.chara1, f.Box1, f.Box2,
-                                                      f.Box3, f.Box4, f.shot, f.moji})
+  for (TControl* c : std::initializer_list<TControl*>{f.Imgedit, f.chara1, f.Box1, f.Box2, f.Box3,
+                                                      f.Box4, f.shot, f.moji})
     EXPECT_FALSE(c->Visible()) << c->Name().toStdString();
   EXPECT_EQ(f.phase, 0);
   EXPECT_FALSE(f.Timer1->enabled());
@@ -31,8 +30,8 @@ TEST_F(Window, EveryLaidOutControlIsAMemberAndTheTitleIsShown) {
 TEST_F(Window, ParkedControlsComeToTheirPlaces) {
   TForm1& f = start();
   const std::tuple<TControl*, int, int> places[] = {
-      {f.title, 152, 40},   {f.title2, 24, 153},  {f.chara6, 208, 132}, {f.yes, 167, 128},
-      {f.no, 215, 128},     {f.ok, 218, 121},     {f.Imgedit, 279, 198}, {f.Imgedtd, 148, 138},
+      {f.title, 152, 40},      {f.title2, 24, 153}, {f.chara6, 208, 132},  {f.yes, 167, 128},
+      {f.no, 215, 128},        {f.ok, 218, 121},    {f.Imgedit, 279, 198}, {f.Imgedtd, 148, 138},
       {f.character, 239, 246}, {f.sele, 339, 246}};
   for (auto [c, left, top] : places) {
     EXPECT_EQ(c->Left(), left) << c->Name().toStdString();
@@ -197,7 +196,8 @@ TEST_F(Window, TakenBackWindComesFromTheCourse) {
   f.windHigh = 4;
   f.windWaitsLeft = 2;
   f.kazemodoshi();
-  EXPECT_EQ(std::tuple(f.windKind, f.windLow, f.windHigh), std::tuple(int8_t(1), int8_t(5), int8_t(5)));
+  EXPECT_EQ(std::tuple(f.windKind, f.windLow, f.windHigh),
+            std::tuple(int8_t(1), int8_t(5), int8_t(5)));
   EXPECT_EQ(f.wndcont->Caption(), "2");
 }
 
