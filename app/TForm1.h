@@ -137,6 +137,37 @@ class TForm1 : public QWidget, public ProgressRecord, public EditedCourseRecord 
   void LbformatMouseMove(int x, int y);
   void LbformatMouseLeave();
 
+  // ---- editor/: validation
+  // The check of the hole on screen: fields repaired into the edited course
+  // record, limits, ranges, kinds, buttons, preview and the range message.
+  void kakunin();
+  // The editor's preview strip of hole editHole.
+  void Map2();
+
+  // ---- editor/: the course editor
+  void ImgeditClick();
+  // Lets the typed key through when it is backspace or one of `allowed`;
+  // otherwise sets it to 0.
+  void checkKeyAccept(char16_t& key, const char* allowed);
+  void e1KeyPress(char16_t& key);
+  void ewndaKeyPress(char16_t& key);
+  void eslpaKeyPress(char16_t& key);
+  void coursnmKeyPress(char16_t& key);
+  void ezenChange();
+  void coursnmChange();
+  void confirmClick();
+  void BtfwdClick();
+  void BtbckClick();
+  // Shows hole editHole from the record and checks it.
+  void changeEditHole();
+  void BtupClick();
+  void BtdwClick();
+  // The music letter `step` places on, wrapping round the eighteen.
+  void stepMusic(int step);
+  void toji4Click();
+  void btsaveClick();
+  void btloadClick();
+
   // ---- round/ and progress/: course end, record, ending
   // The last hole's proceed: records, export, unlocks, saves, then the ending.
   void finishCourse();

@@ -110,4 +110,25 @@ void TForm1::bindHandlers() {
 
   // Leaving the hole-end screen.
   proceed->OnClick = notify(&TForm1::proceedClick);
+
+  // Course editor
+  Imgedit->OnClick = notify(&TForm1::ImgeditClick);
+  for (TEdit* e : {e1,  e2,  e3,  e4,  e5,  e6,  e7,  e8,   e9,   e10,  e11,
+                   e12, e13, e14, e15, e16, e17, e18, ezen, epar, egrn, epts})
+    e->OnKeyPress = [this](char16_t& key) { e1KeyPress(key); };
+  for (TEdit* e : {ewnda, ewndz}) e->OnKeyPress = [this](char16_t& key) { ewndaKeyPress(key); };
+  for (TEdit* e : {eslpa, eslpz}) e->OnKeyPress = [this](char16_t& key) { eslpaKeyPress(key); };
+  coursnm->OnKeyPress = [this](char16_t& key) { coursnmKeyPress(key); };
+  for (TEdit* e : {e1,  e2,  e3,  e4,  e5,  e6,   e7,   e8,   e9,   e10,   e11,   e12,   e13,
+                   e14, e15, e16, e17, e18, ezen, epar, egrn, epts, ewnda, ewndz, eslpa, eslpz})
+    e->OnChange = notify(&TForm1::ezenChange);
+  coursnm->OnChange = notify(&TForm1::coursnmChange);
+  Btfwd->OnClick = notify(&TForm1::BtfwdClick);
+  Btbck->OnClick = notify(&TForm1::BtbckClick);
+  Btup->OnClick = notify(&TForm1::BtupClick);
+  Btdw->OnClick = notify(&TForm1::BtdwClick);
+  toji4->OnClick = notify(&TForm1::toji4Click);
+  confirm->OnClick = notify(&TForm1::confirmClick);
+  btsave->OnClick = notify(&TForm1::btsaveClick);
+  btload->OnClick = notify(&TForm1::btloadClick);
 }

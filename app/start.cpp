@@ -15,12 +15,6 @@ bool isCourseNameChar(char16_t c) {
   return false;
 }
 
-bool courseNameIsValid(const QString& name) {
-  for (QChar c : name)
-    if (!isCourseNameChar(c.unicode())) return false;
-  return !name.isEmpty();
-}
-
 }  // namespace
 
 // ---- nickname
@@ -56,8 +50,8 @@ void TForm1::okClick() {
   }
   // The keys let only letters and digits in, but a pasted name could carry
   // anything, a path included; such a name never reaches the file system.
-  const bool loaded = courseNameIsValid(playCourseName) &&
-                      readFileInto("edit\\" + playCourseName + ".dat",
+  const bool loaded = isCourseName(playCourseName) &&
+                      readFileInto(courseFilePath(playCourseName),
                                    static_cast<EditedCourseRecord*>(this), kCourseFileSize) >= 0;
   if (!loaded) {
     ShowMessage("ロードできませんでした");

@@ -35,3 +35,13 @@ static_assert(offsetof(EditedCourseRecord, editSlopeTo) == 1824);
 static_assert(offsetof(EditedCourseRecord, editReserved) == 1830);
 static_assert(offsetof(EditedCourseRecord, editPoints) == 1832);
 static_assert(sizeof(EditedCourseRecord) == kCourseFileSize);
+
+class QString;
+
+// A course name as the name fields accept it: letters a-z, A-Z and digits,
+// at least one. A pasted name can carry anything, a path included; only a
+// name that passes here ever reaches the file system.
+bool isCourseName(const QString& name);
+
+// edit\NAME.dat
+QString courseFilePath(const QString& name);

@@ -1,4 +1,6 @@
 // The hole being played: loading its record, starting it, and the wind.
+#include <algorithm>
+
 #include "app/TForm1.h"
 #include "platform/random.h"
 
@@ -12,9 +14,19 @@ HoleData TForm1::courseHole(uint8_t hole) const {
   if (courseKind != kEditedCourse) return builtinHole(courseKind, hole);
   HoleData h{};
   if (hole < 1 || hole > 6) return h;
-  h.par = static_cast<uint8_t>(editPar[hole]);
-  h.length = editLength[hole];
-  h.green = editGreen[hole];
+  // A course file is read without a check, so its numbers are held to the
+  // editor's limits here: a hole without length, a green as long as the hole
+  // or a huge wind would otherwise reach play. Values the editor allows pass
+  // unchanged; the ranges need no limit (any yard is simply never reached).
+  const auto clamp16 = [](int16_t v, int lo, int hi) {
+    return static_cast<int16_t>(std::clamp<int>(v, lo, hi));
+  };
+  const auto clamp8 = [](int8_t v, int limit) {
+    return static_cast<int8_t>(std::clamp<int>(v, -limit, limit));
+  };
+  h.par = static_cast<uint8_t>(clamp16(editPar[hole], 2, 7));
+  h.length = clamp16(editLength[hole], 100, 1200);
+  h.green = clamp16(editGreen[hole], 3, 50);
   h.rough[0] = {editRough1From[hole], editRough1To[hole]};
   h.rough[1] = {editRough2From[hole], editRough2To[hole]};
   h.rough[2] = {editRough3From[hole], editRough3To[hole]};
@@ -24,8 +36,10 @@ HoleData TForm1::courseHole(uint8_t hole) const {
   h.bunker[0] = {editBunker1From[hole], editBunker1To[hole]};
   h.bunker[1] = {editBunker2From[hole], editBunker2To[hole]};
   h.bunker[2] = {editBunker3From[hole], editBunker3To[hole]};
-  h.wind = editedRule(editWindKind[hole], editWindFrom[hole], editWindTo[hole]);
-  h.slope = editedRule(editSlopeKind[hole], editSlopeFrom[hole], editSlopeTo[hole]);
+  h.wind =
+      editedRule(editWindKind[hole], clamp8(editWindFrom[hole], 9), clamp8(editWindTo[hole], 9));
+  h.slope =
+      editedRule(editSlopeKind[hole], clamp8(editSlopeFrom[hole], 5), clamp8(editSlopeTo[hole], 5));
   return h;
 }
 
