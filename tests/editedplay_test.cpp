@@ -117,3 +117,25 @@ TEST_F(EditedPlay, AnyCourseFileGivesAPlayableHole) {
 }
 
 }  // namespace
+
+namespace {
+
+// An edited course plays the practice jingle on odd holes and the
+// championship one on even holes.
+TEST_F(FormTest, EditedCourseJingleByOddAndEvenHole) {
+  TForm1& f = start();
+  f.courseKind = kEditedCourse;
+  for (uint8_t hole : {1, 2, 5, 6}) {
+    f.holeNo = hole;
+    f.playJingle();
+    const auto sent = commands();
+    ASSERT_FALSE(sent.empty());
+    EXPECT_EQ(sent.front(), std::string("open \"dat\\") + (hole % 2 ? "jngl05" : "jngl01") +
+                                ".wav\" alias audio1")
+        << int(hole);
+    mciSendString("close audio1");
+    commands();
+  }
+}
+
+}  // namespace
