@@ -13,10 +13,6 @@ namespace {
 
 constexpr auto kLeft = TMouseButton::mbLeft;
 
-bool sent(const std::vector<std::string>& commands, const std::string& command) {
-  return std::find(commands.begin(), commands.end(), command) != commands.end();
-}
-
 class Play : public FormTest {
  protected:
   // Hole `hole` of course `course` with the golfer of `slot`, 1600 points,

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <algorithm>
 
 #include "platform/application.h"
 #include "platform/clock.h"
@@ -89,3 +90,7 @@ void FormTest::writeFile(const QString& path, const QByteArray& bytes) const {
 }
 
 bool FormTest::exists(const QString& path) const { return QFile::exists(path); }
+
+bool sent(const std::vector<std::string>& commands, const std::string& command) {
+  return std::find(commands.begin(), commands.end(), command) != commands.end();
+}

@@ -14,6 +14,9 @@
 #include "app/TForm1.h"
 #include "platform/media.h"
 
+// True when `command` is among `commands`.
+bool sent(const std::vector<std::string>& commands, const std::string& command);
+
 class FormTest : public ::testing::Test {
  protected:
   void SetUp() override;
