@@ -39,12 +39,6 @@ class HoleEnd : public FormTest {
     return f;
   }
 
-  int until(const std::function<bool()>& done, int limit = 30000) {
-    const uint32_t from = timeGetTime();
-    while (!done() && static_cast<int>(timeGetTime() - from) < limit) wait(1);
-    return static_cast<int>(timeGetTime() - from);
-  }
-
   // Chooses a shop entry and presses the shot button.
   void buy(TRadioButton* entry) {
     entry->SetChecked(true);

@@ -33,13 +33,6 @@ class Play : public FormTest {
   }
   void calm() { form_->windValue = 0; }
 
-  // Virtual milliseconds until `done` holds (at most `limit`).
-  int until(const std::function<bool()>& done, int limit = 30000) {
-    const uint32_t from = timeGetTime();
-    while (!done() && static_cast<int>(timeGetTime() - from) < limit) wait(1);
-    return static_cast<int>(timeGetTime() - from);
-  }
-
   // Chooses `club`, holds the shot button until the gauge shows `width` and
   // releases it; returns how long it was held.
   int swing(TRadioButton* club, int width) {

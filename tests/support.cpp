@@ -94,3 +94,9 @@ bool FormTest::exists(const QString& path) const { return QFile::exists(path); }
 bool sent(const std::vector<std::string>& commands, const std::string& command) {
   return std::find(commands.begin(), commands.end(), command) != commands.end();
 }
+
+int FormTest::until(const std::function<bool()>& done, int limit) {
+  const uint32_t from = timeGetTime();
+  while (!done() && static_cast<int>(timeGetTime() - from) < limit) wait(1);
+  return static_cast<int>(timeGetTime() - from);
+}

@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -26,6 +27,8 @@ class FormTest : public ::testing::Test {
   TForm1& start();
   // Advances the virtual clock ms by ms, running Timer1 and the idle handler.
   void wait(int ms);
+  // Waits until `done` holds (at most `limit` ms); returns the virtual ms it took.
+  int until(const std::function<bool()>& done, int limit = 30000);
   // The media commands sent since the last call (status polls left out).
   std::vector<std::string> commands();
   // The dialog lines written since the last call.
