@@ -19,7 +19,10 @@ std::string text(const ShortString& s) { return std::string(s.chars, s.len); }
 template <class T, int Lo, int Hi>
 std::string text(const Arr<T, Lo, Hi>& a) {
   std::string out;
-  for (int i = Lo; i <= Hi; ++i) out += (i == Lo ? "" : ",") + text(a[i]);
+  for (int i = Lo; i <= Hi; ++i) {
+    if (i != Lo) out += ',';
+    out += text(a[i]);
+  }
   return out;
 }
 
@@ -27,14 +30,20 @@ template <class T, int R, int C>
 std::string text(const Table<T, R, C>& t) {
   std::string out;
   for (int r = 1; r <= R; ++r)
-    for (int c = 1; c <= C; ++c) out += (out.empty() ? "" : ",") + text(t(r, c));
+    for (int c = 1; c <= C; ++c) {
+      if (!out.empty()) out += ',';
+      out += text(t(r, c));
+    }
   return out;
 }
 
 template <size_t N>
 std::string text(const uint8_t (&bytes)[N]) {
   std::string out;
-  for (size_t i = 0; i < N; ++i) out += (i ? "," : "") + text(bytes[i]);
+  for (size_t i = 0; i < N; ++i) {
+    if (i) out += ',';
+    out += text(bytes[i]);
+  }
   return out;
 }
 
