@@ -2,8 +2,10 @@
 // end with a General MIDI soundfont; waves are played as they are.
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <dlfcn.h>
 
 #include <QFile>
+#include <cstdio>
 #include <cstdlib>
 #include <map>
 
@@ -16,6 +18,19 @@ const char* const kSoundFonts[] = {
     "/usr/share/sounds/sf2/FluidR3_GM.sf2",
     "/usr/share/sounds/sf2/default-GM.sf2",
 };
+
+// ALSA reports every configuration step that fails on a machine without a
+// sound card on standard error. The library SDL loads is the one loaded here,
+// so its reports can be turned off before SDL opens it.
+extern "C" void ignoreAlsaReport(const char*, int, const char*, int, const char*, ...) {}
+
+void quietAlsa() {
+  void* alsa = dlopen("libasound.so.2", RTLD_LAZY | RTLD_LOCAL);
+  if (!alsa) return;  // kept loaded: SDL shares it
+  using SetHandler = int (*)(decltype(&ignoreAlsaReport));
+  if (auto set = reinterpret_cast<SetHandler>(dlsym(alsa, "snd_lib_error_set_handler")))
+    set(ignoreAlsaReport);
+}
 
 class SdlAudioDevice : public AudioDevice {
  public:
@@ -98,9 +113,17 @@ class SdlAudioDevice : public AudioDevice {
   bool start() {
     if (tried_) return ready_;
     tried_ = true;
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
-    if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
+    // SIGINT and SIGTERM stay the game's: it closes its window on them.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    quietAlsa();
+    bool opened = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+    if (opened && Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
       SDL_QuitSubSystem(SDL_INIT_AUDIO);
+      opened = false;
+    }
+    if (!opened) {
+      std::fprintf(stderr, "pinvale: playing without sound: no sound device (%s)\n",
+                   SDL_GetError());
       return false;
     }
     Mix_AllocateChannels(1);
