@@ -8,6 +8,7 @@
 // same size and name.
 //
 // Usage: make_pictures [FOLDER]
+//        make_pictures --icons FOLDER   (the program's icon, NN.png per size)
 
 #include <QColor>
 #include <QDir>
@@ -862,11 +863,14 @@ QImage forSaving(const QImage& img) {
   return img.convertToFormat(QImage::Format_RGB32);
 }
 
+int writeIcons(const QString& folder);
+
 }  // namespace
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
+  if (argc > 2 && QString(argv[1]) == "--icons") return writeIcons(QString::fromLocal8Bit(argv[2]));
   const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString("app/pictures");
 
   int id = QFontDatabase::addApplicationFont(kFontFile);
@@ -909,3 +913,116 @@ int main(int argc, char** argv) {
   std::printf("make_pictures: %d pictures in %s\n", written, qPrintable(folder));
   return 0;
 }
+
+// ---------------------------------------------------------------------------
+// The program's icon: the title screen's hole in a badge with the window's
+// frame colour, the flag on the green and the ball in front. Drawn for each
+// size on its own, so that the small ones keep only what still reads.
+
+namespace {
+
+void drawIcon(QPainter& p, int size) {
+  const qreal s = size;
+  const bool small = size < 32;
+  const QRectF badge(s * 0.04, s * 0.04, s * 0.92, s * 0.92);
+  const qreal round = s * 0.18;
+  QPainterPath outline;
+  outline.addRoundedRect(badge, round, round);
+
+  p.save();
+  p.setClipPath(outline);
+  QLinearGradient sky(0, badge.top(), 0, badge.bottom());
+  sky.setColorAt(0, QColor::fromRgb(0x5DB8F0));
+  sky.setColorAt(0.6, QColor::fromRgb(0xCDEBFF));
+  p.fillRect(badge, sky);
+  p.setPen(Qt::NoPen);
+  if (!small) {
+    p.setBrush(QColor(255, 255, 255, 220));
+    for (QPointF c : {QPointF(0.22, 0.20), QPointF(0.30, 0.18), QPointF(0.37, 0.21)})
+      p.drawEllipse(QPointF(c.x() * s, c.y() * s), s * 0.07, s * 0.04);
+    QPainterPath far;
+    far.moveTo(0, s * 0.56);
+    far.cubicTo(s * 0.25, s * 0.44, s * 0.5, s * 0.50, s * 0.7, s * 0.52);
+    far.cubicTo(s * 0.85, s * 0.53, s * 0.95, s * 0.46, s, s * 0.48);
+    far.lineTo(s, s);
+    far.lineTo(0, s);
+    p.setBrush(QColor::fromRgb(0x3E8E4A));
+    p.drawPath(far);
+  }
+  QPainterPath near;
+  near.moveTo(0, s * 0.66);
+  near.cubicTo(s * 0.3, s * 0.58, s * 0.6, s * 0.62, s, s * 0.58);
+  near.lineTo(s, s);
+  near.lineTo(0, s);
+  QLinearGradient grass(0, s * 0.58, 0, s);
+  grass.setColorAt(0, QColor::fromRgb(0x7ED05C));
+  grass.setColorAt(1, QColor::fromRgb(0x3F9A34));
+  p.setBrush(grass);
+  p.drawPath(near);
+  // the green with its cup
+  p.setBrush(QColor::fromRgb(0xA6EE7A));
+  p.drawEllipse(QPointF(s * 0.64, s * 0.70), s * 0.27, s * 0.08);
+  p.setBrush(QColor::fromRgb(0x1A3A14));
+  p.drawEllipse(QPointF(s * 0.66, s * 0.70), s * 0.045, s * 0.02 + 0.5);
+  p.restore();
+
+  // the flag
+  const qreal pole = std::max(1.0, s * 0.025);
+  const qreal x = s * 0.66 - pole / 2, top = s * 0.16, bottom = s * 0.70;
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor::fromRgb(0xF4F4F4));
+  p.drawRect(QRectF(x, top, pole, bottom - top));
+  p.setBrush(QColor::fromRgb(0xE8302C));
+  const qreal cloth = (bottom - top) * 0.42;
+  p.drawPolygon(QPolygonF({QPointF(x + pole, top), QPointF(x + pole + cloth * 1.1, top + cloth / 2),
+                           QPointF(x + pole, top + cloth)}));
+
+  // the ball's flight and the ball
+  if (!small) {
+    p.setPen(QPen(QColor(255, 255, 255, 210), s * 0.018, Qt::DotLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    QPainterPath flight;
+    flight.moveTo(s * 0.12, s * 0.74);
+    flight.quadTo(s * 0.20, s * 0.28, s * 0.30, s * 0.62);
+    p.drawPath(flight);
+  }
+  const QPointF ball(s * 0.30, s * 0.76);
+  const qreal r = std::max(2.0, s * 0.085);
+  QRadialGradient shade(ball - QPointF(r * 0.35, r * 0.35), r * 1.3);
+  shade.setColorAt(0, Qt::white);
+  shade.setColorAt(1, QColor::fromRgb(0xC8D0D8));
+  p.setPen(QPen(QColor::fromRgb(0x232B46), std::max(1.0, s * 0.012)));
+  p.setBrush(shade);
+  p.drawEllipse(ball, r, r);
+
+  // the badge's edge, in the window frame's blue
+  p.setBrush(Qt::NoBrush);
+  const qreal edge = std::max(1.0, s * 0.035);
+  p.setPen(QPen(QColor::fromRgb(0x4C5C88), edge));
+  p.drawRoundedRect(badge.adjusted(edge / 2, edge / 2, -edge / 2, -edge / 2), round, round);
+}
+
+int writeIcons(const QString& folder) {
+  if (!QDir().mkpath(folder)) {
+    std::fprintf(stderr, "make_pictures: cannot create %s\n", qPrintable(folder));
+    return 1;
+  }
+  for (int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+    QImage img(size, size, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    {
+      QPainter p(&img);
+      p.setRenderHints(QPainter::Antialiasing);
+      drawIcon(p, size);
+    }
+    const QString path = QString("%1/%2.png").arg(folder).arg(size);
+    if (!img.convertToFormat(QImage::Format_ARGB32).save(path, "PNG", 0)) {
+      std::fprintf(stderr, "make_pictures: cannot write %s\n", qPrintable(path));
+      return 1;
+    }
+  }
+  std::printf("make_pictures: icons in %s\n", qPrintable(folder));
+  return 0;
+}
+
+}  // namespace
