@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QIcon>
 #include <QRegularExpression>
 #include <QScreen>
 #include <cstdio>
@@ -179,6 +180,8 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName("Pinvale");
   QApplication::setApplicationVersion(PINVALE_VERSION);
   QGuiApplication::setDesktopFileName("io.github.pinvale.Pinvale");
+  // The installed icon, for the task bar.
+  QApplication::setWindowIcon(QIcon::fromTheme("io.github.pinvale.Pinvale"));
   onEndSignals(closeOnSignal);
   loadDesignFont();
 
