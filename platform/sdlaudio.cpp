@@ -1,15 +1,32 @@
 // The real sound device: SDL2_mixer. MIDI goes through its FluidSynth back
 // end with a General MIDI soundfont; waves are played as they are.
+//
+// A piece on the music alias counts as playing only for as long as its music
+// lasts, measured in sample frames the mixer has put out since it started.
+// The synthesizer would otherwise report a finished MIDI piece as playing for
+// many seconds more (its release and reverb tail, then a wait of its own), and
+// the loop would start again only after a long silence.
 #include <SDL.h>
 #include <SDL_mixer.h>
 
 #include <QFile>
+#include <atomic>
+#include <cstdint>
 #include <cstdlib>
 #include <map>
 
 #include "platform/media.h"
+#include "platform/piecelength.h"
 
 namespace {
+
+// Sample frames mixed so far, counted on the audio thread after each buffer.
+std::atomic<uint64_t> mixedFrames{0};
+std::atomic<int> bytesPerFrame{4};
+
+void countMixed(void*, Uint8*, int bytes) {
+  mixedFrames += static_cast<uint64_t>(bytes / bytesPerFrame.load());
+}
 
 const char* const kSoundFonts[] = {
     "/usr/share/sounds/sf2/TimGM6mb.sf2",
@@ -38,6 +55,9 @@ class SdlAudioDevice : public AudioDevice {
     } else {
       piece.music = Mix_LoadMUS(file.constData());
       if (!piece.music) return false;
+      piece.file = file;
+      QFile f(path);
+      if (f.open(QIODevice::ReadOnly)) piece.seconds = pieceSeconds(f.readAll());
     }
     release(pieces_[alias]);
     pieces_[alias] = piece;
@@ -50,10 +70,7 @@ class SdlAudioDevice : public AudioDevice {
     if (it->second.chunk) {
       Mix_PlayChannel(0, it->second.chunk, 0);
     } else if (it->second.music) {
-      Mix_PlayMusic(it->second.music, 1);
-      // The start position is in the device's milliseconds; a back end that
-      // cannot seek simply starts at the beginning.
-      if (from > 0) Mix_SetMusicPosition(static_cast<double>(from) / 1000.0);
+      playMusic(it->second, from);
     }
   }
 
@@ -77,7 +94,7 @@ class SdlAudioDevice : public AudioDevice {
   QString mode(const QString& alias) override {
     auto it = pieces_.find(alias);
     if (it == pieces_.end()) return {};
-    bool playing = it->second.chunk ? Mix_Playing(0) != 0 : Mix_PlayingMusic() != 0;
+    bool playing = it->second.chunk ? Mix_Playing(0) != 0 : musicPlaying(it->second);
     return playing ? "playing" : "stopped";
   }
 
@@ -85,7 +102,39 @@ class SdlAudioDevice : public AudioDevice {
   struct Piece {
     Mix_Music* music = nullptr;
     Mix_Chunk* chunk = nullptr;
+    QByteArray file;      // music: the host path, for a fresh start
+    double seconds = -1;  // music: how long it lasts (negative: unknown)
+    bool played = false;  // music: started at least once
+    uint64_t startFrame = 0, lengthFrames = 0;
   };
+
+  // The synthesizer's player cannot be rewound (the mixer has no seek for
+  // MIDI), and stopped in the middle it would resume where it stood: a piece
+  // started again is loaded afresh first. The soundfont's samples stay
+  // cached while the old copy exists, so this takes milliseconds.
+  void playMusic(Piece& p, long from) {
+    if (p.played) {
+      if (Mix_Music* fresh = Mix_LoadMUS(p.file.constData())) {
+        Mix_FreeMusic(p.music);
+        p.music = fresh;
+      }
+    }
+    p.played = true;
+    if (Mix_PlayMusic(p.music, 1) != 0) return;
+    p.startFrame = mixedFrames.load();
+    // The start position is in the device's milliseconds; a back end that
+    // cannot seek simply starts at the beginning.
+    double left = p.seconds;
+    if (from > 0 && Mix_SetMusicPosition(static_cast<double>(from) / 1000.0) == 0)
+      left -= static_cast<double>(from) / 1000.0;
+    p.lengthFrames = left > 0 ? static_cast<uint64_t>(left * rate_) : 0;
+  }
+
+  bool musicPlaying(const Piece& p) const {
+    if (!Mix_PlayingMusic()) return false;
+    if (p.seconds < 0) return true;  // length unknown: as the mixer says
+    return mixedFrames.load() - p.startFrame < p.lengthFrames;
+  }
 
   static void release(Piece& p) {
     if (p.music) Mix_FreeMusic(p.music);
@@ -104,6 +153,13 @@ class SdlAudioDevice : public AudioDevice {
       return false;
     }
     Mix_AllocateChannels(1);
+    int rate = 0, channels = 0;
+    Uint16 format = 0;
+    if (Mix_QuerySpec(&rate, &format, &channels) && rate > 0 && channels > 0) {
+      rate_ = rate;
+      bytesPerFrame = static_cast<int>(SDL_AUDIO_BITSIZE(format) / 8) * channels;
+    }
+    Mix_SetPostMix(countMixed, nullptr);
     if (!std::getenv("SDL_SOUNDFONTS"))
       for (const char* font : kSoundFonts)
         if (QFile::exists(font)) {
@@ -115,6 +171,7 @@ class SdlAudioDevice : public AudioDevice {
   }
 
   bool tried_ = false, ready_ = false;
+  double rate_ = 44100;
   std::map<QString, Piece> pieces_;
 };
 
