@@ -10,6 +10,7 @@
 #include <SDL_mixer.h>
 
 #include <QFile>
+#include <algorithm>
 #include <atomic>
 #include <cstdint>
 #include <cstdlib>
@@ -22,10 +23,39 @@ namespace {
 
 // Sample frames mixed so far, counted on the audio thread after each buffer.
 std::atomic<uint64_t> mixedFrames{0};
-std::atomic<int> bytesPerFrame{4};
+std::atomic<int> bytesPerFrame{4}, channelCount{2};
+std::atomic<bool> floatSamples{false};
+// The frame at which the music piece playing now ends (0: none), and the
+// frame up to which the effect playing now lasts.
+std::atomic<uint64_t> musicEnd{0}, effectEnd{0};
 
-void countMixed(void*, Uint8*, int bytes) {
-  mixedFrames += static_cast<uint64_t>(bytes / bytesPerFrame.load());
+// Where a piece ends, the synthesizer's tail would be cut off when the game
+// stops it: the output fades to silence over the last few milliseconds and
+// stays silent until the piece starts again, unless an effect is sounding.
+constexpr uint64_t kEdgeFade = 441;   // 10 ms at 44.1 kHz
+constexpr uint64_t kEdgeHold = 8820;  // 200 ms: a few polls of the loop
+
+template <typename Sample>
+void fadeEdge(Sample* s, uint64_t frames, uint64_t at, uint64_t end, int channels) {
+  for (uint64_t i = 0; i < frames; ++i) {
+    const uint64_t f = at + i;
+    if (f + kEdgeFade < end || f >= end + kEdgeHold) continue;
+    const double gain = f >= end ? 0.0 : static_cast<double>(end - f) / kEdgeFade;
+    for (int c = 0; c < channels; ++c)
+      s[i * channels + c] = static_cast<Sample>(s[i * channels + c] * gain);
+  }
+}
+
+void afterMix(void*, Uint8* stream, int bytes) {
+  const uint64_t frames = static_cast<uint64_t>(bytes / bytesPerFrame.load());
+  const uint64_t at = mixedFrames.load(), end = musicEnd.load();
+  if (end && at + frames + kEdgeFade >= end && at < end + kEdgeHold && at >= effectEnd.load()) {
+    if (floatSamples)
+      fadeEdge(reinterpret_cast<float*>(stream), frames, at, end, channelCount);
+    else if (bytesPerFrame == 2 * channelCount)
+      fadeEdge(reinterpret_cast<Sint16*>(stream), frames, at, end, channelCount);
+  }
+  mixedFrames += frames;
 }
 
 const char* const kSoundFonts[] = {
@@ -68,7 +98,8 @@ class SdlAudioDevice : public AudioDevice {
     auto it = pieces_.find(alias);
     if (it == pieces_.end()) return;
     if (it->second.chunk) {
-      Mix_PlayChannel(0, it->second.chunk, 0);
+      if (Mix_PlayChannel(0, it->second.chunk, 0) == 0)
+        effectEnd = mixedFrames.load() + it->second.chunk->alen / bytesPerFrame.load();
     } else if (it->second.music) {
       playMusic(it->second, from);
     }
@@ -79,8 +110,10 @@ class SdlAudioDevice : public AudioDevice {
     if (it == pieces_.end()) return;
     if (it->second.chunk)
       Mix_HaltChannel(0);
-    else if (it->second.music)
+    else if (it->second.music) {
       Mix_HaltMusic();
+      musicEnd = 0;
+    }
   }
 
   void close(const QString& alias) override {
@@ -128,6 +161,7 @@ class SdlAudioDevice : public AudioDevice {
     if (from > 0 && Mix_SetMusicPosition(static_cast<double>(from) / 1000.0) == 0)
       left -= static_cast<double>(from) / 1000.0;
     p.lengthFrames = left > 0 ? static_cast<uint64_t>(left * rate_) : 0;
+    musicEnd = p.seconds < 0 ? 0 : p.startFrame + std::max<uint64_t>(p.lengthFrames, 1);
   }
 
   bool musicPlaying(const Piece& p) const {
@@ -158,8 +192,10 @@ class SdlAudioDevice : public AudioDevice {
     if (Mix_QuerySpec(&rate, &format, &channels) && rate > 0 && channels > 0) {
       rate_ = rate;
       bytesPerFrame = static_cast<int>(SDL_AUDIO_BITSIZE(format) / 8) * channels;
+      channelCount = channels;
+      floatSamples = SDL_AUDIO_ISFLOAT(format);
     }
-    Mix_SetPostMix(countMixed, nullptr);
+    Mix_SetPostMix(afterMix, nullptr);
     if (!std::getenv("SDL_SOUNDFONTS"))
       for (const char* font : kSoundFonts)
         if (QFile::exists(font)) {

@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-# Run from the repository root:  python3 tools/make_media.py [dat]   (check: --check [dat])
+# Run from the repository root:  python3 tools/make_media.py [dat]   (check: --check [dat];
+# a tune's length: --seconds FILE)
 """Composes Pinvale's music (Standard MIDI Files) and synthesizes its sound effects (WAV).
 
 Every tune is described by a few lines in TUNES (key, mode, tempo, instruments, chord
@@ -1089,6 +1090,9 @@ EFFECT_NAMES = ("se1", "se2", "se3", "swing1", "swing2", "swing3", "swing4", "sw
 
 
 def main(argv):
+    if argv and argv[0] == "--seconds":  # how long a tune lasts, for tools/benchmark
+        print("%.3f" % midi_seconds(argv[1])[1])
+        return
     if argv and argv[0] == "--check":
         sys.exit(0 if check(argv[1] if len(argv) > 1 else "dat") else 1)
     folder = argv[0] if argv else "dat"
