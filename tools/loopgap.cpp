@@ -1,7 +1,8 @@
 // Plays one music file through the game's sound device as the game loops a
 // track (a status poll every 60 ms; on "stopped" the track's stop and play
-// again), for a given time, with SDL's disk audio driver capturing what the
-// mixer puts out; then prints the silent gaps found in the capture.
+// again) until it has started again and played 1.5 s more, or at most the
+// given time, with SDL's disk audio driver capturing what the mixer puts
+// out; then prints the silent gaps found in the capture.
 //   pinvale_loopgap FILE SECONDS CAPTURE.raw
 #include <QCoreApplication>
 #include <QDir>
@@ -36,7 +37,8 @@ int main(int argc, char** argv) {
   int restarts = 0;
   double firstEnd = -1;
   QString mode;
-  while (clock.elapsed() < static_cast<qint64>(std::atof(argv[2]) * 1000)) {
+  const qint64 limit = static_cast<qint64>(std::atof(argv[2]) * 1000);
+  while (clock.elapsed() < limit && (firstEnd < 0 || clock.elapsed() < firstEnd * 1000 + 1500)) {
     QThread::msleep(60);
     mciSendString("status audio1 mode", &mode);
     if (mode.startsWith("stopped")) {

@@ -169,17 +169,17 @@ TUNES = {
                     cadence="V I", motif="0:1 2:1 4:1 | 7:2 6:.5 5:.5",
                     mel=(71, 0, 90), chords=(46, "arp8"), bass=(32, "waltz"), drums="waltz3",
                     drum_vol=0.8),
-    # championship hole 2: dusk
-    "tasogaru": dict(key="E", mode="minor", bpm=80, seed=8, gain=1.5,
+    # championship hole 2: dusk, a slow waltz with no drums
+    "tasogaru": dict(key="E", mode="minor", bpm=84, beats=3, seed=8, gain=1.5,
                      prog=dict(A="i bVI bVII i", B="iv bVII bIII bVI", C="bVI bIII iv V"),
-                     form="A B A C~ B@71 A",
-                     cadence="iv,V i", motif="4:1.5 3:.5 2:1 0:1 | 0:1.5 -1:.5 0:1 2:1",
+                     form="A B A C~ B@71 A B A",
+                     cadence="iv,V i", motif="4:1.5 3:.5 2:1 | 0:2 -1:1",
                      mel=(75, 0, 92), chords=(24, "arp8"), pad=(89, "block"),
                      bass=(35, "root"), drums=None),
     # practice hole 3: sporty, mixolydian rock
     "K2seccore": dict(key="C", mode="mixolydian", bpm=150, seed=22, gain=-2.5,
                       prog=dict(A="I bVII IV I", B="vi IV bVII V", C="IV IV I I"),
-                      form="A A B B A C~ C A^2 B^2 A^2",
+                      intro="I bVII", form="A A B C~ B A C A^2 A^2",
                       cadence="IV,V I",
                       motif="0:.5 0:.5 2:.5 4:1 2:.5 4:1 | 6:.5 6:.5 3:.5 1:1 3:.5 6:1",
                       mel=(81, 0, 80), chords=(27, "funk16"), bass=(38, "octave8"),
@@ -204,7 +204,7 @@ TUNES = {
     # championship hole 4: tense and driving
     "tyari": dict(key="A", mode="minor", bpm=140, seed=14, gain=-6,
                   prog=dict(A="i bVI bVII i", B="iv bVI V V", C="bVI bVII bVI V"),
-                  form="A A B A C~ C A^1 B^1 A^1",
+                  form="A B C A B~ C A B A",
                   cadence="bVII,V i",
                   motif="0:.5 0:.5 4:.5 0:.5 5:1 4:1 | 5:.5 5:.5 4:.5 2:.5 0:1 r:1",
                   mel=(29, 0, 84), chords=(48, "block"), bass=(34, "pump8"), drums="drive",
