@@ -148,7 +148,7 @@ TUNES = {
                   drums="country", fill="snare",
                   mix=dict(chords=90)),
     # championship hole 1: a proud opening
-    "BGM06": dict(key="Bb", mode="major", bpm=124, seed=3, gain=-2.5,
+    "BGM06": dict(key="Bb", mode="major", bpm=124, seed=3, gain=-4,
                   prog=dict(A="I V vi IV", B="ii V iii vi", C="vi IV I V"),
                   intro="IV V", form="A A B A C C~ A^2 A^2", cadence="IV,V I",
                   motif="4:1.5 4:.5 5:.5 4:.5 2:1 | 1:1.5 1:.5 2:.5 1:.5 -1:1",
@@ -156,7 +156,7 @@ TUNES = {
                   bass=(33, "drive8"), drums="rock", fill="toms", crash=True,
                   mix=dict(chords=50, pad=110)),
     # hole finished, the shop: laid back, swung
-    "qoretc05": dict(key="G", mode="major", bpm=92, seed=5, gain=0.2, swing=True,
+    "qoretc05": dict(key="G", mode="major", bpm=92, seed=5, gain=-0.5, swing=True,
                      prog=dict(A="Imaj7 vi7 ii7 V7", B="iii7 vi7 ii7 V7"), form="A B A B~",
                      cadence="ii7,V7 Imaj7", motif="2:1.5 1:.5 2:1 4:1 | 0:3 r:1",
                      mel=(11, 0, 90), chords=(4, "comp24"), bass=(32, "walk"), drums="brush",
@@ -218,7 +218,7 @@ TUNES = {
                  mel=(21, 0, 92), chords=(0, "offbeat"), bass=(58, "polka"), drums="polka",
                  fill="snare", drum_vol=0.85),
     # championship hole 5: wistful, half-time groove
-    "cryface0_dt": dict(key="F#", mode="minor", bpm=104, seed=17, gain=1.0,
+    "cryface0_dt": dict(key="F#", mode="minor", bpm=104, seed=17, gain=-0.5,
                         prog=dict(A="i bVII bVI V", B="iv i bVII bIII", C="bVI bVII i i"),
                         form="A~ A B A C~ B A",
                         cadence="bVI,V i", motif="4:1 3:.5 2:.5 3:1 4:1 | 3:1 1:.5 2:.5 1:2",
@@ -1073,7 +1073,8 @@ def check(folder):
         path = os.path.join(folder, name + ".wav")
         sec, peak, first, last = wav_info(path)
         lo, hi = (3.0, 4.9) if name.startswith("jngl") else (0.05, 1.2)
-        good = lo <= sec <= hi and -4.0 <= peak <= -2.0 and abs(first) < 200 and abs(last) < 200
+        want = WAVE_PEAK[name.startswith("jngl")]
+        good = lo <= sec <= hi and abs(peak - want) < 0.5 and abs(first) < 200 and abs(last) < 200
         ok &= good
         total += os.path.getsize(path)
         print("%-16s %6.2f s  peak %5.1f dBFS %s" % (name + ".wav", sec, peak,
@@ -1082,6 +1083,7 @@ def check(folder):
     return ok and total < 3e6
 
 
+WAVE_PEAK = {False: -6.0, True: -4.0}  # dBFS of an effect, of a jingle
 # the choice screens and the hole-end piece may be shorter than a hole's music
 SHORT_TUNES = ("qor_s06", "qoretc05")
 JINGLE_NAMES = ("jngl05", "jngl01")
@@ -1100,8 +1102,10 @@ def main(argv):
     write_tunes(folder)
     sounds = effects()
     sounds.update(jingles())
+    # Effects sound over the music: with the tunes' peaks at -2.5 dBFS or below, effects
+    # peaking at -6 dBFS leave the sum of the two below full scale. The jingles play alone.
     for name in EFFECT_NAMES + JINGLE_NAMES:
-        write_wav(os.path.join(folder, name + ".wav"), sounds[name])
+        write_wav(os.path.join(folder, name + ".wav"), sounds[name], WAVE_PEAK[name in JINGLE_NAMES])
     if not check(folder):
         sys.exit(1)
 
