@@ -134,6 +134,7 @@ class SdlAudioDevice : public AudioDevice {
  private:
   struct Piece {
     Mix_Music* music = nullptr;
+    Mix_Music* spare = nullptr;  // music: a fresh copy, ready for the next start
     Mix_Chunk* chunk = nullptr;
     QByteArray file;      // music: the host path, for a fresh start
     double seconds = -1;  // music: how long it lasts (negative: unknown)
@@ -143,11 +144,14 @@ class SdlAudioDevice : public AudioDevice {
 
   // The synthesizer's player cannot be rewound (the mixer has no seek for
   // MIDI), and stopped in the middle it would resume where it stood: a piece
-  // started again is loaded afresh first. The soundfont's samples stay
-  // cached while the old copy exists, so this takes milliseconds.
+  // started again is a fresh copy, loaded while the piece played before (a
+  // copy takes milliseconds, the soundfont's samples staying cached, but a
+  // loop should not wait even for that).
   void playMusic(Piece& p, long from) {
     if (p.played) {
-      if (Mix_Music* fresh = Mix_LoadMUS(p.file.constData())) {
+      Mix_Music* fresh = p.spare ? p.spare : Mix_LoadMUS(p.file.constData());
+      p.spare = nullptr;
+      if (fresh) {
         Mix_FreeMusic(p.music);
         p.music = fresh;
       }
@@ -162,6 +166,7 @@ class SdlAudioDevice : public AudioDevice {
       left -= static_cast<double>(from) / 1000.0;
     p.lengthFrames = left > 0 ? static_cast<uint64_t>(left * rate_) : 0;
     musicEnd = p.seconds < 0 ? 0 : p.startFrame + std::max<uint64_t>(p.lengthFrames, 1);
+    if (!p.spare) p.spare = Mix_LoadMUS(p.file.constData());
   }
 
   bool musicPlaying(const Piece& p) const {
@@ -172,6 +177,7 @@ class SdlAudioDevice : public AudioDevice {
 
   static void release(Piece& p) {
     if (p.music) Mix_FreeMusic(p.music);
+    if (p.spare) Mix_FreeMusic(p.spare);
     if (p.chunk) Mix_FreeChunk(p.chunk);
     p = {};
   }
