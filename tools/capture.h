@@ -8,6 +8,26 @@
 #include <cstdlib>
 #include <vector>
 
+// For each 5 ms window, whether any sample reaches -60 dBFS.
+inline std::vector<bool> loudWindows(const QByteArray& raw, int rate, int channels) {
+  const auto* s = reinterpret_cast<const int16_t*>(raw.constData());
+  const qsizetype frames = raw.size() / (2 * channels), win = rate / 200;
+  std::vector<bool> loud;
+  for (qsizetype at = 0; at + win <= frames; at += win) {
+    int peak = 0;
+    for (qsizetype i = at * channels; i < (at + win) * channels; ++i)
+      peak = std::max(peak, std::abs(static_cast<int>(s[i])));
+    loud.push_back(peak > 33);
+  }
+  return loud;
+}
+
+// How long the capture holds sound (at -60 dBFS or more), in seconds.
+inline double audibleSeconds(const QByteArray& raw, int rate = 44100, int channels = 2) {
+  const std::vector<bool> loud = loudWindows(raw, rate, channels);
+  return static_cast<double>(std::count(loud.begin(), loud.end(), true) * (rate / 200)) / rate;
+}
+
 struct Gap {
   double seconds;  // how long the near-silence lasts
   double edge;     // the loudest sample of the millisecond before it (1 = full scale)
@@ -18,14 +38,8 @@ struct Gap {
 // edge; one that fades out, as a quiet one.
 inline std::vector<Gap> silentGaps(const QByteArray& raw, int rate = 44100, int channels = 2) {
   const auto* s = reinterpret_cast<const int16_t*>(raw.constData());
-  const qsizetype frames = raw.size() / (2 * channels), win = rate / 200;
-  std::vector<bool> loud;
-  for (qsizetype at = 0; at + win <= frames; at += win) {
-    int peak = 0;
-    for (qsizetype i = at * channels; i < (at + win) * channels; ++i)
-      peak = std::max(peak, std::abs(static_cast<int>(s[i])));
-    loud.push_back(peak > 33);
-  }
+  const qsizetype win = rate / 200;
+  const std::vector<bool> loud = loudWindows(raw, rate, channels);
   std::vector<Gap> out;
   auto first = std::find(loud.begin(), loud.end(), true);
   auto last = std::find(loud.rbegin(), loud.rend(), true).base();
