@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-# Run from the repository root:  python3 tools/make_media.py [dat]   (check: --check [dat])
+# Run from the repository root:  python3 tools/make_media.py [dat]   (check: --check [dat];
+# a tune's length: --seconds FILE)
 """Composes Pinvale's music (Standard MIDI Files) and synthesizes its sound effects (WAV).
 
 Every tune is described by a few lines in TUNES (key, mode, tempo, instruments, chord
@@ -131,70 +132,79 @@ FILLS = {"snare": [(38, 60), (38, 72), (38, 86), (38, 100)],
 
 TUNES = {
     # character and course choice: bright and bouncy
-    "qor_s06": dict(key="F", mode="major", bpm=132, seed=6,
-                    prog=dict(A="I vi IV V", B="IV V iii vi"), form="A A B A", cadence="ii,V I",
+    "qor_s06": dict(key="F", mode="major", bpm=132, seed=6, gain=-1.1,
+                    prog=dict(A="I vi IV V", B="IV V iii vi", C="ii V I vi"),
+                    form="A A B A C~ A", cadence="ii,V I",
                     motif="4:.5 5:.5 4:.5 2:.5 0:1 2:.5 4:.5 | 5:.5 4:.5 2:.5 0:.5 2:1.5 r:.5",
                     mel=(80, 0, 82), chords=(4, "arp8"), bass=(33, "octave8"), drums="pop",
                     fill="snare", crash=True,
                     mix=dict(chords=90)),
     # practice hole 1 and the editor: open air, an easy stroll
-    "MOUNT": dict(key="D", mode="major", bpm=108, seed=2,
-                  prog=dict(A="I IV I V", B="vi IV I V"), form="A A B A", cadence="IV,V I",
+    "MOUNT": dict(key="D", mode="major", bpm=108, seed=2, gain=-1.0,
+                  prog=dict(A="I IV I V", B="vi IV I V", C="IV I ii V"),
+                  intro="I IV", form="A A B A@71 C~ C A B A", cadence="IV,V I",
                   motif="0:1 2:.5 4:.5 7:1.5 5:.5 | 4:.5 3:.5 5:1 3:2",
                   mel=(73, 12, 92), chords=(25, "strum"), bass=(32, "rootfifth"),
                   drums="country", fill="snare",
                   mix=dict(chords=90)),
     # championship hole 1: a proud opening
-    "BGM06": dict(key="Bb", mode="major", bpm=124, seed=3,
-                  prog=dict(A="I V vi IV", B="ii V iii vi"), form="A A B A", cadence="IV,V I",
+    "BGM06": dict(key="Bb", mode="major", bpm=124, seed=3, gain=-4,
+                  prog=dict(A="I V vi IV", B="ii V iii vi", C="vi IV I V"),
+                  intro="IV V", form="A A B A C C~ A^2 A^2", cadence="IV,V I",
                   motif="4:1.5 4:.5 5:.5 4:.5 2:1 | 1:1.5 1:.5 2:.5 1:.5 -1:1",
                   mel=(56, 0, 94), chords=(48, "block"), pad=(61, "stabs"),
                   bass=(33, "drive8"), drums="rock", fill="toms", crash=True,
                   mix=dict(chords=50, pad=110)),
     # hole finished, the shop: laid back, swung
-    "qoretc05": dict(key="G", mode="major", bpm=92, seed=5, gain=2, swing=True,
-                     prog=dict(A="Imaj7 vi7 ii7 V7", B="iii7 vi7 ii7 V7"), form="A A B",
+    "qoretc05": dict(key="G", mode="major", bpm=92, seed=5, gain=-0.5, swing=True,
+                     prog=dict(A="Imaj7 vi7 ii7 V7", B="iii7 vi7 ii7 V7"), form="A B A B~",
                      cadence="ii7,V7 Imaj7", motif="2:1.5 1:.5 2:1 4:1 | 0:3 r:1",
                      mel=(11, 0, 90), chords=(4, "comp24"), bass=(32, "walk"), drums="brush",
                      drum_vol=1.3,
                      mix=dict(drums=120)),
     # practice hole 2: a light waltz
-    "bgm_158": dict(key="A", mode="major", bpm=156, beats=3, seed=158, gain=1.7,
-                    prog=dict(A="I I IV V", B="vi iii IV V"), form="A A B A B A",
+    "bgm_158": dict(key="A", mode="major", bpm=156, beats=3, seed=158, gain=0.4,
+                    prog=dict(A="I I IV V", B="vi iii IV V", C="IV I ii V"),
+                    intro="I V", form="A A B A C C~ A@73 B A^1 A^1 C A^1 A^1",
                     cadence="V I", motif="0:1 2:1 4:1 | 7:2 6:.5 5:.5",
                     mel=(71, 0, 90), chords=(46, "arp8"), bass=(32, "waltz"), drums="waltz3",
                     drum_vol=0.8),
-    # championship hole 2: dusk
-    "tasogaru": dict(key="E", mode="minor", bpm=80, seed=8, gain=1.5,
-                     prog=dict(A="i bVI bVII i", B="iv bVII bIII bVI"), form="A B A",
-                     cadence="iv,V i", motif="4:1.5 3:.5 2:1 0:1 | 0:1.5 -1:.5 0:1 2:1",
+    # championship hole 2: dusk, a slow waltz with no drums
+    "tasogaru": dict(key="E", mode="minor", bpm=84, beats=3, seed=8, gain=1.5,
+                     prog=dict(A="i bVI bVII i", B="iv bVII bIII bVI", C="bVI bIII iv V"),
+                     form="A B A C~ B@71 A B A",
+                     cadence="iv,V i", motif="4:1.5 3:.5 2:1 | 0:2 -1:1",
                      mel=(75, 0, 92), chords=(24, "arp8"), pad=(89, "block"),
-                     bass=(35, "root"), drums="soft", drum_vol=0.8),
+                     bass=(35, "root"), drums=None),
     # practice hole 3: sporty, mixolydian rock
-    "K2seccore": dict(key="C", mode="mixolydian", bpm=150, seed=22, gain=-1.7,
-                      prog=dict(A="I bVII IV I", B="vi IV bVII V"), form="A A B B A",
+    "K2seccore": dict(key="C", mode="mixolydian", bpm=150, seed=22, gain=-2.5,
+                      prog=dict(A="I bVII IV I", B="vi IV bVII V", C="IV IV I I"),
+                      intro="I bVII", form="A A B C~ B A C A^2 A^2",
                       cadence="IV,V I",
                       motif="0:.5 0:.5 2:.5 4:1 2:.5 4:1 | 6:.5 6:.5 3:.5 1:1 3:.5 6:1",
                       mel=(81, 0, 80), chords=(27, "funk16"), bass=(38, "octave8"),
                       drums="rock", fill="snare", crash=True),
     # championship hole 3: serious, horns and driving strings
-    "BGM02": dict(key="D", mode="minor", bpm=128, seed=12, gain=-4,
-                  prog=dict(A="i bVI bIII bVII", B="iv i bVI V"), form="A A B A",
+    "BGM02": dict(key="D", mode="minor", bpm=128, seed=12, gain=-6.4,
+                  prog=dict(A="i bVI bIII bVII", B="iv i bVI V", C="bVI bVII i i"),
+                  intro="i V", form="A A B A C~ C B A@56 A",
                   cadence="bVI,V i", motif="0:1 2:1 4:1.5 3:.5 | 2:1 0:1 -2:2",
                   mel=(60, 0, 100), chords=(48, "pulse8"), bass=(32, "drive8"),
                   drums="march", fill="toms", crash=True,
                   mix=dict(chords=55)),
     # practice hole 4: a swinging sax tune
     "niceguy": dict(key="Eb", mode="major", bpm=168, seed=9, swing=True,
-                    prog=dict(A="I vi ii V", B="iii VI7 ii V7"), form="A A B A A",
+                    prog=dict(A="I vi ii V", B="iii VI7 ii V7", C="IV iv I VI7"),
+                    form="A A B A C C A@66 A B~ A A",
                     cadence="ii,V7 I",
                     motif="4:.5 3:.5 2:.5 0:1.5 r:1 | 2:.5 3:.5 4:.5 5:1.5 r:1",
                     mel=(65, 0, 96), chords=(0, "charleston"), bass=(32, "walk"),
                     drums="swing", fill="snare",
                     mix=dict(chords=96)),
     # championship hole 4: tense and driving
-    "tyari": dict(key="A", mode="minor", bpm=140, seed=14,
-                  prog=dict(A="i bVI bVII i", B="iv bVI V V"), form="A A B A",
+    "tyari": dict(key="A", mode="minor", bpm=140, seed=14, gain=-6,
+                  prog=dict(A="i bVI bVII i", B="iv bVI V V", C="bVI bVII bVI V"),
+                  form="A B C A B~ C A B A",
                   cadence="bVII,V i",
                   motif="0:.5 0:.5 4:.5 0:.5 5:1 4:1 | 5:.5 5:.5 4:.5 2:.5 0:1 r:1",
                   mel=(29, 0, 84), chords=(48, "block"), bass=(34, "pump8"), drums="drive",
@@ -202,27 +212,31 @@ TUNES = {
                   mix=dict(mel=120, chords=50)),
     # practice hole 5: a little town polka
     "town": dict(key="C", mode="major", bpm=116, seed=15, gain=3,
-                 prog=dict(A="I I V7 V7", B="IV IV I V7"), form="A A B A", cadence="V7 I",
+                 prog=dict(A="I I V7 V7", B="IV IV I V7", C="IV I V7 I"),
+                 form="A B A C C A@22 B A", cadence="V7 I",
                  motif="0:.5 2:.5 4:.5 2:.5 0:1 -3:1 | 0:.5 2:.5 4:.5 7:.5 4:2",
                  mel=(21, 0, 92), chords=(0, "offbeat"), bass=(58, "polka"), drums="polka",
                  fill="snare", drum_vol=0.85),
     # championship hole 5: wistful, half-time groove
-    "cryface0_dt": dict(key="F#", mode="minor", bpm=104, seed=17, gain=3.5,
-                        prog=dict(A="i bVII bVI V", B="iv i bVII bIII"), form="A A B A",
+    "cryface0_dt": dict(key="F#", mode="minor", bpm=104, seed=17, gain=-0.5,
+                        prog=dict(A="i bVII bVI V", B="iv i bVII bIII", C="bVI bVII i i"),
+                        form="A~ A B A C~ B A",
                         cadence="bVI,V i", motif="4:1 3:.5 2:.5 3:1 4:1 | 3:1 1:.5 2:.5 1:2",
                         mel=(0, 12, 96), chords=(5, "arp8"), pad=(49, "block"),
                         bass=(33, "root"), drums="halftime", fill="snare", crash=True),
     # practice hole 6: a playful dorian groove
-    "aoneko": dict(key="A", mode="dorian", bpm=124, seed=18, gain=3,
-                   prog=dict(A="i7 IV i7 IV", B="bIII bVII IV v7"), form="A A B A",
+    "aoneko": dict(key="A", mode="dorian", bpm=124, seed=18, gain=-2,
+                   prog=dict(A="i7 IV i7 IV", B="bIII bVII IV v7", C="iv7 bVII i7 i7"),
+                   form="A A B A C~ C A@11 B",
                    cadence="bVII,IV i7",
                    motif="0:.75 2:.25 4:.5 6:1 r:.5 4:1 | 5:.75 3:.25 0:.5 3:1 r:.5 5:1",
                    mel=(12, 0, 100), chords=(26, "funk16"), bass=(33, "funk"), drums="funk",
                    fill="snare",
                    mix=dict(mel=115, drums=76)),
     # championship hole 6: a fiddle reel over harp and drums
-    "k_33": dict(key="B", mode="minor", bpm=136, seed=33,
-                 prog=dict(A="i bVII bVI bVII", B="bIII bVII iv V"), form="A A B A",
+    "k_33": dict(key="B", mode="minor", bpm=136, seed=33, gain=-2.0,
+                 prog=dict(A="i bVII bVI bVII", B="bIII bVII iv V", C="bVI bIII bVII i"),
+                 form="A A B B A C~ C A@73 A",
                  cadence="bVI,bVII i",
                  motif="0:.5 2:.5 4:.5 2:.5 0:.5 -1:.5 -3:1 | "
                        "-1:.5 1:.5 3:.5 1:.5 -1:.5 -2:.5 -4:1",
@@ -230,29 +244,31 @@ TUNES = {
                  bass=(32, "rootfifth"), drums="tom", fill="toms", crash=True,
                  mix=dict(pad=46)),
     # championship hole 7: synth-brass disco
-    "qor_r06": dict(key="E", mode="major", bpm=144, seed=26,
-                    prog=dict(A="vi IV I V", B="ii IV vi V"), form="A A B B A",
+    "qor_r06": dict(key="E", mode="major", bpm=144, seed=26, gain=-0.8,
+                    prog=dict(A="vi IV I V", B="ii IV vi V", C="IV V iii vi"),
+                    form="A A B B A C~ C A^1 B^1 A^1",
                     cadence="IV,V I",
                     motif="2:.5 2:.5 2:.5 0:.5 2:1 5:1 | 3:.5 3:.5 3:.5 2:.5 0:1 r:1",
                     mel=(62, 0, 92), chords=(50, "offbeat"), bass=(38, "octave8"),
                     drums="disco", fill="snare", crash=True),
     # championship hole 8: a tense march with pizzicato
-    "k_03": dict(key="G", mode="minor", bpm=108, seed=3, gain=-2,
-                 prog=dict(A="i iv i V", B="bVI bIII iv V"), form="A A B A", cadence="V i",
+    "k_03": dict(key="G", mode="minor", bpm=108, seed=3, gain=-2.8,
+                 prog=dict(A="i iv i V", B="bVI bIII iv V", C="iv V i i"),
+                 form="A B A C~ A B A", cadence="V i",
                  motif="0:1 -1:.5 0:.5 2:1 4:1 | 3:1.5 2:.5 3:1 5:1",
                  mel=(68, 0, 98), chords=(45, "pulse8"), pad=(48, "block"),
                  bass=(32, "root"), drums="march", fill="snare", drum_vol=0.85,
                  mix=dict(pad=46)),
     # championship hole 9: the climax
-    "qor_s05": dict(key="D", mode="major", bpm=152, seed=55, gain=-1.6,
-                    prog=dict(A="I V vi IV", B="ii V iii vi", C="IV V bVI,bVII I"),
-                    form="A A B A C",
+    "qor_s05": dict(key="D", mode="major", bpm=152, seed=55, gain=-3.7,
+                    prog=dict(A="I V vi IV", B="ii V iii vi", C="IV V bVI,bVII I", D="vi iii IV V"),
+                    form="A A B A D~ D C A^2 B^2 C^2",
                     motif="0:.5 4:.5 7:1.5 6:.5 4:.5 2:.5 | 8:.5 4:.5 6:1.5 5:.5 4:1",
                     mel=(61, 0, 100), chords=(48, "pulse8"), pad=(62, "stabs"),
                     bass=(33, "octave8"), drums="drive", fill="toms", crash=True,
                     mix=dict(mel=120, chords=52, pad=110)),
     # course finished: the closing theme, played once through the credits
-    "qoretc06": dict(key="F", mode="major", bpm=88, seed=60, ending=True,
+    "qoretc06": dict(key="F", mode="major", bpm=88, seed=60, gain=-1.8, ending=True,
                      prog=dict(A="I vi IV V", B="IV V iii vi"),
                      form="A@73 A B@68 A@73 B@71 A^2@56", cadence="ii,V I",
                      intro="IV V", coda="IV I",
@@ -280,6 +296,7 @@ class Song:
         self.programs = {p: [] for p in CHANNEL}  # (beat, program)
         self.tempos = [(F(0), bpm)]
         self.length = F(0)
+        self.cut = F(0)  # every note ends this many beats before the end, at the latest
 
     def tick(self, b):
         if self.swing:  # swung eighths: the off-beat lands two thirds into the beat
@@ -306,10 +323,12 @@ class Song:
         by_pitch = {}
         for n in sorted(self.notes[part]):
             by_pitch.setdefault(n[2], []).append(n)
+        last = self.tick(self.length - (0 if part == "drums" else self.cut))
         for notes in by_pitch.values():
             for i, (on, off, pitch, vel) in enumerate(notes):
                 if i + 1 < len(notes):
                     off = min(off, notes[i + 1][0])
+                off = min(off, last)
                 if off > on:
                     ev.append((on, 2, bytes([0x90 | ch, pitch, vel])))
                     ev.append((off, 0, bytes([0x80 | ch, pitch, 0])))
@@ -633,7 +652,7 @@ class Composer:
     def compose(self):
         t, song = self.t, self.song
         sections = {k: parse_bars(v) for k, v in t["prog"].items()}
-        form = [re.fullmatch(r"([A-Z])(?:\^(-?\d+))?(?:@(\d+))?", tok).groups()
+        form = [re.fullmatch(r"([A-Z])(?:\^(-?\d+))?(?:@(\d+))?(~?)", tok).groups()
                 for tok in t["form"].split()]
         self.theme = form[0][0]
         for part in ("mel", "bass", "chords", "pad"):
@@ -641,10 +660,10 @@ class Composer:
                 song.programs[part].append((F(0), t[part][0]))
         # plan every bar first: (chords, melody, transposition, phrase start, phrase end,
         # held final chord, new melody instrument)
-        plan = [(bar, None, 0, False, False, False, None)
+        plan = [(bar, None, 0, False, False, False, None, True)
                 for bar in parse_bars(t.get("intro", ""))]
         shift = 0
-        for i, (letter, tr, prog) in enumerate(form):
+        for i, (letter, tr, prog, quiet) in enumerate(form):
             shift = int(tr or 0)
             chords = [list(b) for b in sections[letter]]
             last = i == len(form) - 1
@@ -655,7 +674,7 @@ class Composer:
             for k, (notes, bar_chords) in enumerate(zip(self.phrase(letter, chords, full),
                                                         chords)):
                 plan.append((bar_chords, notes, shift, k == 0, k == 3, False,
-                             int(prog) if prog and k == 0 else None))
+                             int(prog) if prog and k == 0 else None, bool(quiet)))
         coda = parse_bars(t.get("coda", ""))
         for k, bar in enumerate(coda):
             final = k == len(coda) - 1
@@ -663,9 +682,9 @@ class Composer:
                 notes = [[7, F(self.beats), False]]
             else:
                 notes = self.fit(self.shift(parse_motif(t["motif"])[0], 0), bar)
-            plan.append((bar, notes, shift, final, False, final, None))
+            plan.append((bar, notes, shift, final, False, final, None, False))
         pos = F(0)
-        for i, (chords, notes, tr, first, end, held, prog) in enumerate(plan):
+        for i, (chords, notes, tr, first, end, held, prog, quiet) in enumerate(plan):
             after = plan[(i + 1) % len(plan)][0][0]  # a looping tune leads back to its start
             if prog is not None:
                 song.programs["mel"].append((pos, prog))
@@ -674,9 +693,13 @@ class Composer:
                 if held:
                     self.play_melody([[4, F(self.beats), False]], chords, pos, tr, last=True)
             self.accompany(chords, pos, tr, held=held, after=after)
-            self.drums(pos, first, end, final_held=held)
+            if t.get("drums") and not quiet:
+                self.drums(pos, first, end, final_held=held)
             pos += self.beats
         song.length = pos
+        # Every note is released before the last bar line: a looping tune starts again
+        # right there, and the closing theme's last chord dies away inside its own bar.
+        song.cut = F(6, 5) if t.get("ending") else F(1, 4)
         if t.get("ending"):  # slow down over the last two bars
             start = pos - 2 * self.beats
             for k in range(2 * self.beats):
@@ -795,28 +818,49 @@ def midi_hz(m):
 
 
 def swing_fx(whoosh, low, high, hit, hit_pitch, tail=0.3, crack=0.5):
-    """A club swing: a band-passed noise whoosh sweeping low->high, then the impact."""
+    """A club swing: a band-passed noise whoosh sweeping low->high, then the club meeting
+    the ball: a dull thump and a short click of noise, no tone."""
     w = noise(whoosh, attack=whoosh * 0.7, release=whoosh * 0.3)
     w = bandpass(w, lambda t: low * (high / low) ** min(1.0, t / whoosh), q=1.5)
     out = mix(silence(whoosh + tail), w, 0.0, 1.0)
     at = whoosh * 0.85
-    click = highpass(noise(0.03, attack=0.0005, tau=0.006), 2500)
+    click = bandpass(noise(0.04, attack=0.002, tau=0.008), 2200, q=1.2)
     mix(out, click, at, crack)
-    thump = tone(tail, hit_pitch, hit_pitch * 0.6, attack=0.001, tau=tail / 5)
+    thump = tone(tail, hit_pitch, hit_pitch * 0.6, attack=0.003, tau=tail / 5)
     mix(out, thump, at, hit)
-    ping = tone(tail, 3400, parts=((1, 1.0), (1.53, 0.5)), attack=0.0005, tau=0.03)
-    mix(out, ping, at, crack * 0.3)
+    return out
+
+
+def knock(f, tau, q=4.0, body=None):
+    """A short knock on something solid: a ringing band of noise around f, and, with body,
+    a low sine for the weight of it."""
+    out = bandpass(noise(tau * 6, attack=0.002, tau=tau), f, q=q)
+    if body:
+        mix(out, tone(tau * 6, body, body * 0.9, attack=0.003, tau=tau * 1.5), 0.0, 0.08)
+    return out
+
+
+def chime(dur, notes, gap, gain=1.0):
+    """The menu family: soft bell-like tones (a sine with a few gentle partials)."""
+    out = silence(dur)
+    for k, m in enumerate(notes):
+        mix(out, tone(dur - k * gap, midi_hz(m), parts=((1, 1.0), (2, 0.25), (3, 0.08)),
+                      attack=0.006, tau=0.09), k * gap, gain)
     return out
 
 
 def effects():
     fx = {}
-    fx["se1"] = mix(tone(0.07, 988, parts=SQUARE, attack=0.002, release=0.02),
-                    tone(0.09, 1319, parts=SQUARE, attack=0.002, tau=0.05), 0.06)
-    buzz = tone(0.14, 98, parts=SQUARE + ((2, 0.3), (4, 0.2)), attack=0.004, release=0.02)
-    fx["se2"] = mix(mix(silence(0.33), buzz), buzz, 0.18)
-    fx["se3"] = mix(tone(0.06, 1800, 1400, attack=0.001, tau=0.015),
-                    highpass(noise(0.01, attack=0.0003, tau=0.002), 3000), 0.0, 0.4)
+    # menu choice confirmed (also a purchase, a special): two rising soft chimes, E6 A6
+    fx["se1"] = chime(0.3, (88, 93), 0.07)
+    # a locked portrait: a low, muffled double bump
+    buzz = lowpass(tone(0.14, 110, parts=SQUARE[:3], attack=0.01, release=0.04), 900)
+    fx["se2"] = mix(mix(silence(0.36), buzz), buzz, 0.18)
+    # panel buttons, the next stroke, the hole closed: a small wooden tick
+    fx["se3"] = knock(1500, 0.012, q=5.0, body=700)
+    # a key accepted in the name box: a lighter tick
+    fx["se6"] = knock(2600, 0.01, q=6.0)
+    # the swings, growing with the player's power
     fx["swing1"] = swing_fx(0.22, 700, 2600, 0.4, 180, tail=0.25, crack=0.35)
     fx["swing2"] = swing_fx(0.18, 900, 4000, 0.5, 220, tail=0.3, crack=0.9)
     fx["swing3"] = swing_fx(0.34, 400, 1400, 0.6, 140, tail=0.3, crack=0.15)
@@ -824,46 +868,60 @@ def effects():
     big = swing_fx(0.50, 250, 3200, 1.4, 75, tail=0.6, crack=1.0)
     mix(big, lowpass(noise(0.5, attack=0.01, tau=0.15), 900), 0.45, 0.5)  # a rush of air
     fx["swing5"] = big
-    fair = mix(tone(0.22, 110, 60, attack=0.002, tau=0.05),
-               lowpass(noise(0.08, attack=0.001, tau=0.02), 700), 0.0, 0.6)
-    fx["fair"] = mix(fair, tone(0.12, 90, 55, attack=0.002, tau=0.03), 0.12, 0.35)
+    # fairway: a soft thud on turf and one small bounce
+    fair = mix(tone(0.25, 110, 60, attack=0.006, tau=0.05),
+               lowpass(noise(0.1, attack=0.004, tau=0.02), 600), 0.0, 0.7)
+    fx["fair"] = mix(fair, tone(0.14, 90, 55, attack=0.005, tau=0.03), 0.13, 0.35)
+    # rough: a duller thud swallowed by rustling grass
     rustle = noise(0.5, attack=0.04, tau=0.2)
     grains = [s * (1.0 if fx_rng.random() < 0.08 else 0.25) for s in rustle]
-    fx["rough"] = bandpass(grains, lambda t: 3500 - 2000 * t, q=1.2)
-    splash = lowpass(noise(0.75, attack=0.004, tau=0.18), lambda t: 5000 * math.exp(-t * 4))
+    rough = bandpass(grains, lambda t: 3500 - 2000 * t, q=1.2)
+    fx["rough"] = mix(rough, tone(0.2, 85, 55, attack=0.008, tau=0.04), 0.0, 0.5)
+    # water: a splash and its drops
+    splash = lowpass(noise(0.75, attack=0.006, tau=0.18), lambda t: 5000 * math.exp(-t * 4))
     for k in range(7):
         f0 = fx_rng.uniform(500, 1100)
-        mix(splash, tone(0.05, f0, f0 * 1.8, attack=0.003, tau=0.02), 0.12 + k * 0.07, 0.25)
+        mix(splash, tone(0.05, f0, f0 * 1.8, attack=0.004, tau=0.02), 0.12 + k * 0.07, 0.25)
     fx["water"] = splash
-    fx["bunker"] = lowpass(bandpass(noise(0.4, attack=0.02, tau=0.1), 900, q=0.8), 1800)
-    tap = mix(tone(0.05, 1050, attack=0.001, tau=0.01),
-              highpass(noise(0.01, attack=0.0003, tau=0.002), 2000), 0.0, 0.3)
-    fx["green"] = mix(mix(mix(silence(0.7), tap), bell(0.55, 1568, 0.15), 0.08, 0.35),
-                      bell(0.5, 2093, 0.15), 0.2, 0.35)
-    fx["ob"] = tone(0.9, 330, 98, parts=SQUARE[:4], attack=0.01, tau=0.5, vib=0.012,
-                    release=0.15)
-    fx["putt"] = mix(tone(0.1, 2500, parts=((1, 1.0), (1.64, 0.6)), attack=0.0005, tau=0.012),
-                     tone(0.1, 700, attack=0.001, tau=0.02), 0.0, 0.5)
-    cup = silence(0.7)
-    at = 0.0
-    for k in range(6):  # the ball rattles round the lip, then drops
-        mix(cup, tone(0.04, fx_rng.uniform(1800, 2600), attack=0.0005, tau=0.006), at,
-            0.5 - k * 0.05)
-        at += 0.07 - k * 0.006
-    clunk = mix(tone(0.35, 310, 280, attack=0.001, tau=0.06),
-                tone(0.35, 185, attack=0.001, tau=0.08), 0.0, 0.8)
-    mix(clunk, lowpass(noise(0.05, attack=0.0005, tau=0.01), 1200), 0.0, 0.5)
-    fx["in"] = mix(cup, clunk, at + 0.03, 1.0)
-    coin = mix(tone(0.08, 1976, parts=SQUARE, attack=0.001, release=0.01),
-               tone(0.45, 2637, parts=SQUARE, attack=0.001, tau=0.12), 0.075)
-    fx["se4"] = mix(mix(coin, bell(0.4, 3951, 0.1), 0.12, 0.25), bell(0.35, 3136, 0.1), 0.2, 0.2)
+    # bunker: the ball buries itself in sand, a spray of grains after
+    sand = lowpass(bandpass(noise(0.45, attack=0.008, tau=0.1), 900, q=0.8), 1800)
+    spray = highpass(noise(0.3, attack=0.03, tau=0.08), 3000)
+    fx["bunker"] = mix(mix(sand, spray, 0.05, 0.25), tone(0.15, 70, 50, attack=0.006,
+                                                            tau=0.03), 0.0, 0.6)
+    # green: a soft landing, two short hops and a little roll on the short grass
+    green = mix(silence(0.7), tone(0.2, 130, 90, attack=0.005, tau=0.04), 0.0, 0.7)
+    mix(green, lowpass(noise(0.06, attack=0.003, tau=0.015), 900), 0.0, 0.4)
+    for at, g in ((0.16, 0.4), (0.27, 0.22)):
+        mix(green, tone(0.12, 150, 110, attack=0.004, tau=0.025), at, g)
+    mix(green, lowpass(noise(0.35, attack=0.05, tau=0.12), 500), 0.3, 0.25)
+    fx["green"] = green
+    # out of bounds: the ball clatters away, then a falling, muffled horn
+    ob = silence(1.0)
+    for k, at in enumerate((0.0, 0.12, 0.21, 0.27)):
+        mix(ob, knock(900 - 90 * k, 0.015, q=3.0), at, 0.6 - 0.12 * k)
+    mix(ob, lowpass(tone(0.6, 330, 165, parts=SQUARE[:4], attack=0.03, tau=0.4, vib=0.012,
+                         release=0.15), 1500), 0.35, 0.8)
+    fx["ob"] = ob
+    # putt: the soft knock of the putter face, a little weight behind it
+    fx["putt"] = knock(900, 0.02, q=3.0, body=220)
+    # the cup: a roll round the lip, the drop, and the ball rattling in the plastic cup
+    cup = silence(0.8)
+    mix(cup, lowpass(noise(0.25, attack=0.04, tau=0.1), 700), 0.0, 0.35)
+    at = 0.22
+    mix(cup, knock(520, 0.03, q=4.0, body=180), at, 1.0)  # the drop
+    at += 0.09
+    for k in range(7):  # rattling to rest, quicker and softer each time
+        mix(cup, knock(fx_rng.uniform(1100, 1700), 0.01, q=5.0), at, 0.7 * 0.78 ** k)
+        at += 0.065 * 0.8 ** k
+    fx["in"] = cup
+    # the hole's points added: coins in the menu chimes' family, A major
+    coins = chime(0.55, (93, 97, 100, 105), 0.06)
+    fx["se4"] = coins
     sweep = silence(0.6)
     for k in range(4):  # rewinding: quick falling chirps, each a little lower
         mix(sweep, tone(0.14, 2400 - 400 * k, 500 - 80 * k, parts=((1, 1.0), (2, 0.5), (3, 0.3)),
-                        attack=0.005, release=0.03), k * 0.13, 0.8)
+                        attack=0.008, release=0.03), k * 0.13, 0.8)
     fx["se5"] = sweep
-    fx["se6"] = mix(tone(0.06, 3000, attack=0.0005, tau=0.005),
-                    highpass(noise(0.006, attack=0.0002, tau=0.0015), 4000), 0.0, 0.3)
     return fx
 
 
@@ -912,10 +970,16 @@ def jingles():
 
 
 def write_wav(path, samples, peak_db=-3.0):
-    """Fades the edges (no clicks), scales the peak to peak_db and writes 16-bit mono."""
+    """Fades the edges with raised cosines (no clicks), scales the peak to peak_db and
+    writes 16-bit mono."""
     n = len(samples)
-    fade_in, fade_out = max(1, min(int(0.002 * SR), n // 4)), max(1, min(int(0.012 * SR), n // 4))
-    shaped = [s * min(1.0, i / fade_in, (n - 1 - i) / fade_out) for i, s in enumerate(samples)]
+    fade_in, fade_out = max(1, min(int(0.008 * SR), n // 4)), max(1, min(int(0.03 * SR), n // 4))
+
+    def edge(i):
+        x = min(1.0, i / fade_in, (n - 1 - i) / fade_out)
+        return math.sin(math.pi / 2 * x) ** 2
+
+    shaped = [s * edge(i) for i, s in enumerate(samples)]
     gain = 10 ** (peak_db / 20) / max(1e-9, max(abs(s) for s in shaped))
     data = b"".join(struct.pack("<h", int(round(s * gain * 32767))) for s in shaped)
     with wave.open(path, "wb") as w:
@@ -975,7 +1039,7 @@ def midi_seconds(path):
         assert p == stop and ended, path
         end = max(end, tick)
         pos = stop
-    assert 9 in channels and tempos, path
+    assert tempos, path
     tempos.sort()
     seconds, last_tick, us = 0.0, 0, 500000
     for t, tempo in tempos:
@@ -999,7 +1063,8 @@ def check(folder):
     for name in TUNES:
         path = os.path.join(folder, name + ".mid")
         ntrks, sec = midi_seconds(path)
-        lo, hi = (60, 90) if TUNES[name].get("ending") else (20, 40)
+        lo, hi = (60, 90) if TUNES[name].get("ending") else \
+            (25, 60) if name in SHORT_TUNES else (60, 120)
         good = lo <= sec <= hi
         ok &= good
         total += os.path.getsize(path)
@@ -1008,7 +1073,8 @@ def check(folder):
         path = os.path.join(folder, name + ".wav")
         sec, peak, first, last = wav_info(path)
         lo, hi = (3.0, 4.9) if name.startswith("jngl") else (0.05, 1.2)
-        good = lo <= sec <= hi and -4.0 <= peak <= -2.0 and abs(first) < 200 and abs(last) < 200
+        want = WAVE_PEAK[name.startswith("jngl")]
+        good = lo <= sec <= hi and abs(peak - want) < 0.5 and abs(first) < 200 and abs(last) < 200
         ok &= good
         total += os.path.getsize(path)
         print("%-16s %6.2f s  peak %5.1f dBFS %s" % (name + ".wav", sec, peak,
@@ -1017,12 +1083,18 @@ def check(folder):
     return ok and total < 3e6
 
 
+WAVE_PEAK = {False: -6.0, True: -4.0}  # dBFS of an effect, of a jingle
+# the choice screens and the hole-end piece may be shorter than a hole's music
+SHORT_TUNES = ("qor_s06", "qoretc05")
 JINGLE_NAMES = ("jngl05", "jngl01")
 EFFECT_NAMES = ("se1", "se2", "se3", "swing1", "swing2", "swing3", "swing4", "swing5", "fair",
                 "rough", "water", "bunker", "green", "ob", "putt", "in", "se4", "se5", "se6")
 
 
 def main(argv):
+    if argv and argv[0] == "--seconds":  # how long a tune lasts, for tools/benchmark
+        print("%.3f" % midi_seconds(argv[1])[1])
+        return
     if argv and argv[0] == "--check":
         sys.exit(0 if check(argv[1] if len(argv) > 1 else "dat") else 1)
     folder = argv[0] if argv else "dat"
@@ -1030,8 +1102,10 @@ def main(argv):
     write_tunes(folder)
     sounds = effects()
     sounds.update(jingles())
+    # Effects sound over the music: with the tunes' peaks at -2.5 dBFS or below, effects
+    # peaking at -6 dBFS leave the sum of the two below full scale. The jingles play alone.
     for name in EFFECT_NAMES + JINGLE_NAMES:
-        write_wav(os.path.join(folder, name + ".wav"), sounds[name])
+        write_wav(os.path.join(folder, name + ".wav"), sounds[name], WAVE_PEAK[name in JINGLE_NAMES])
     if not check(folder):
         sys.exit(1)
 
