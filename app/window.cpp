@@ -8,6 +8,7 @@
 
 #include "app/TForm1.h"
 #include "app/layout.h"
+#include "app/style.h"
 #include "platform/dialogs.h"
 #include "platform/random.h"
 
@@ -17,9 +18,7 @@ TForm1::TForm1() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) {
   setObjectName("Form1");
   setWindowTitle("Pinvale");
   setAutoFillBackground(true);
-  QPalette p = palette();
-  p.setColor(QPalette::Window, Qt::black);
-  setPalette(p);
+  style::apply(this);
   setMouseTracking(true);
   resize(layout::kDesignWidth, layout::kDesignHeight);
   Timer1 = new TTimer(60);
@@ -112,24 +111,47 @@ void TForm1::closeEvent(QCloseEvent* e) {
 
 // ---- title bar
 
-void TForm1::winmoveMouseDown(TMouseButton b, int, int) {
-  if (b == TMouseButton::mbLeft) titleDrag = 1;
+void TForm1::winmoveMouseDown(TMouseButton b, int x, int y) {
+  if (b == TMouseButton::mbLeft) beginTitleDrag(x, y);
 }
 
 void TForm1::winmoveMouseUp(TMouseButton b, int, int) {
   if (b == TMouseButton::mbLeft) titleDrag = 0;
 }
 
-void TForm1::winmoveMouseMove(int, int) {
+void TForm1::winmoveMouseMove(int x, int y) { titleDragMove(winmove, x, y); }
+
+void TForm1::beginTitleDrag(int x, int y) {
+  titleDrag = 1;
+  dragFrom_ = QPoint(x, y);
+  dragByHand_ = false;
+}
+
+void TForm1::titleDragMove(const TControl* by, int x, int y) {
   if (titleDrag != 1) return;
-  // The press is handed to the window system, which moves the window and
-  // keeps the release for itself.
-  if (!(QGuiApplication::mouseButtons() & Qt::LeftButton)) {
+  // The button went up where the window could not see it (the window system
+  // kept the release): the drag is over.
+  if (!by->LeftHeld()) {
     titleDrag = 0;
     return;
   }
-  if (QWindow* w = windowHandle()) w->startSystemMove();
+  if (!dragByHand_) {
+    // The press is handed to the window system once. It moves the window
+    // and keeps the release for itself, so the game's part of the drag ends
+    // here and no later move can start another.
+    if (QWindow* w = windowHandle(); w && w->startSystemMove()) {
+      titleDrag = 0;
+      return;
+    }
+    // No window manager to hand it to: the window follows the pointer
+    // while the button is held.
+    dragByHand_ = true;
+  }
+  move(pos() + QPoint(x, y) - dragFrom_);
 }
+
+// The ending is the one screen without the music switch.
+bool TForm1::onEndingScreen() const { return !Check1->Visible(); }
 
 void TForm1::tojiMouseDown(TMouseButton b, int, int) {
   if (b == TMouseButton::mbLeft) toji->SetPicture(*tojiB);
