@@ -258,6 +258,7 @@ class TForm1 : public QWidget, public ProgressRecord, public EditedCourseRecord 
   void mouseReleaseEvent(QMouseEvent* e) override;
   void mouseMoveEvent(QMouseEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
+  void paintEvent(QPaintEvent* e) override;
 
  private:
   void buildControls();

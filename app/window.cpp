@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QWindow>
 #include <cstring>
 
@@ -107,6 +108,18 @@ void TForm1::closeEvent(QCloseEvent* e) {
   Application::instance().clearIdle();
   FormDestroy();
   e->accept();
+}
+
+// The title bar picture ends at the bar's buttons; the bar itself goes on
+// under them to the window's right edge, continued from the picture's last
+// column so there is no gap behind the buttons.
+void TForm1::paintEvent(QPaintEvent*) {
+  const QPixmap& bar = winmove->Pixmap();
+  const int from = winmove->Left() + winmove->Width();
+  if (bar.isNull() || !winmove->Visible() || from >= width()) return;
+  QPainter p(this);
+  p.drawPixmap(QRect(from, winmove->Top(), width() - from, winmove->Height()), bar,
+               QRect(bar.width() - 1, 0, 1, bar.height()));
 }
 
 // ---- title bar

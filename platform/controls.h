@@ -148,6 +148,7 @@ class TImage : public QWidget, public TControl {
   // Copies the picture another image shows, with its name.
   void SetPicture(const TImage& from);
   QString PictureName() const { return pictureName_; }
+  const QPixmap& Pixmap() const { return pixmap_; }
   QString Describe() const override;
 
  protected:

@@ -42,7 +42,9 @@ QFont font(int px, bool bold = false, qreal spacing = 0) {
   QFont f(gFamily);
   f.setPixelSize(px);
   f.setBold(bold);
-  f.setStyleStrategy(QFont::PreferAntialias);
+  // Below 10 pixels smoothing blurs the strokes into one another: the
+  // smallest words are set pixel-sharp.
+  f.setStyleStrategy(px < 10 ? QFont::NoAntialias : QFont::PreferAntialias);
   f.setHintingPreference(QFont::PreferFullHinting);
   if (spacing != 0) f.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
   return f;
@@ -124,10 +126,15 @@ const QColor kFrame = rgb(0x4C5C88);
 const QColor kFrameLight = rgb(0x8C9CC8);
 const QColor kFrameDark = rgb(0x232B46);
 
+const QColor kBarTop = rgb(0x33457A), kBarBottom = rgb(0x141C34);
+constexpr int kBarHeight = 25;
+
+// The top border lies under the title bar and shows only beside it, behind
+// the bar's buttons, so it is the upper part of the bar itself.
 void drawTopBorder(QPainter& p, int w, int h) {
-  vgrad(p, QRectF(0, 0, w, h), kFrame.lighter(115), kFrame);
+  vgrad(p, QRectF(0, 0, w, kBarHeight), kBarTop, kBarBottom);
   p.fillRect(0, 0, w, 1, kFrameLight);
-  p.fillRect(0, h - 1, w, 1, kFrameDark);
+  (void)h;
 }
 
 void drawSideBorder(QPainter& p, int w, int h, bool left) {
@@ -143,7 +150,7 @@ void drawBottomBorder(QPainter& p, int w, int h) {
 }
 
 void drawTitleBar(QPainter& p, int w, int h) {
-  vgrad(p, QRectF(0, 0, w, h), rgb(0x33457A), rgb(0x141C34));
+  vgrad(p, QRectF(0, 0, w, h), kBarTop, kBarBottom);
   p.fillRect(0, 0, w, 1, kFrameLight);
   p.fillRect(0, h - 1, w, 1, rgb(0x0A0E1C));
   // A golf ball on a tee as the window's mark.
@@ -313,8 +320,9 @@ void drawCourseMenu(QPainter& p, int w, int h, const QString& jp, const QString&
     bevel(p, r, colour, colour.darker(600));
     ink = colour.lighter(170);
   }
-  text(p, QRectF(0, 1, w, 13), jp, font(11, true), lit ? ink : Qt::white);
-  text(p, QRectF(0, 13, w, 9), en, font(8, false, 0.6), ink);
+  // The name sits two pixels below the raised top edge, the English under it.
+  text(p, QRectF(0, 3, w, 11), jp, font(11, true), lit ? ink : Qt::white);
+  text(p, QRectF(0, 13, w, 9), en, font(9, false, 1), ink);
 }
 
 // Footer captions: "CHARACTER" and "COURSE" end at their right edge so that
@@ -526,7 +534,8 @@ void drawPortrait(QPainter& p, int w, int h, const Character& c) {
   p.fillRect(strip, l.back.darker(230));
   p.fillRect(QRectF(0, h - 15, w, 1), l.back.lighter(130));
   text(p, strip, c.jp, font(10), Qt::white);
-  text(p, QRectF(3, 2, w, 11), c.first, font(9, false, 0.5), Qt::white, Edge::Shadow,
+  // The name tag: at 12 pixels an M keeps its middle strokes.
+  text(p, QRectF(3, 1, w, 14), c.first, font(12, true), Qt::white, Edge::Shadow,
        l.back.darker(250), Qt::AlignLeft | Qt::AlignTop);
   bevel(p, QRect(0, 0, w, h), l.back.lighter(170), l.back.darker(260));
 }
