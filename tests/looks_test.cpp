@@ -4,6 +4,9 @@
 // the window's edge, and a disabled control must look different.
 #include <QCoreApplication>
 #include <QImage>
+#include <QInputDialog>
+#include <QLabel>
+#include <QMessageBox>
 #include <QPixmap>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -303,6 +306,32 @@ TEST_F(Looks, EveryEndingPage) {
   }
   until([] { return !Application::instance().hasIdle(); }, 60000);
   check("ending, last");
+}
+
+TEST_F(Looks, MessageAndInputBoxesOverTheWindow) {
+  // The game's boxes belong to the window but keep the desktop's look: the
+  // window's style must not leak into them.
+  start();
+  QMessageBox message(QMessageBox::Information, "Pinvale", "ロードできませんでした",
+                      QMessageBox::Ok, form_.get());
+  QInputDialog input(form_.get());
+  input.setLabelText("Please enter your nickname");
+  input.setTextValue("Mina");
+  for (QDialog* box : std::initializer_list<QDialog*>{&message, &input}) {
+    box->show();
+    QCoreApplication::processEvents();
+    const QImage img = box->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    for (QLabel* l : box->findChildren<QLabel*>()) {
+      if (l->text().isEmpty() || !l->isVisible()) continue;
+      expectReadable("box", l->text().toStdString(),
+                     measure(img, QRect(l->mapTo(box, QPoint(0, 0)), l->size())), 4.5);
+    }
+    for (QAbstractButton* b : box->findChildren<QAbstractButton*>())
+      expectReadable(
+          "box", b->text().toStdString(),
+          measure(img, QRect(b->mapTo(box, QPoint(0, 0)), b->size()).adjusted(4, 4, -4, -4)), 4.5);
+    box->hide();
+  }
 }
 
 }  // namespace
