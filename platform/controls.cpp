@@ -60,7 +60,7 @@ void TControl::SetColor(uint32_t rgb) {
 
 void TControl::applyTextColor() {
   if (color_ == kNoColor) return;
-  // Labels keep their colour whatever the state (the Parts give it); the
+  // Labels keep their colour whatever the state (the layout gives it); the
   // other controls grey out when disabled.
   if (dynamic_cast<QLabel*>(self_))
     setTextColor(self_, QPalette::WindowText, color_, true);
