@@ -262,21 +262,26 @@ void drawScene(QPainter& p, int w, int h) {
   p.drawRect(QRectF(21, 57, 2, 4));
 }
 
-// "©2026": the font's own © is a speck at this size, so the mark is set by
-// hand, pixel by pixel.
+// "©2026": at 7 pixels high the font's © is a speck and its digits blur
+// into one another, so the mark and the year are set by hand, pixel by pixel.
 void drawCopyright(QPainter& p, int w, int h) {
   p.fillRect(0, 0, w, h, Qt::black);
   const QColor ink = rgb(0xB8C0D0);
   static const char* const kMark[] = {"..###..", ".#...#.", "#.###.#", "#.#...#",
                                       "#.###.#", ".#...#.", "..###.."};
-  QFont f = font(8);
-  const int digits = int(std::ceil(QFontMetricsF(f).horizontalAdvance("2026")));
-  const int left = (w - (8 + digits)) / 2;
-  for (int y = 0; y < 7; ++y)
-    for (int x = 0; x < 7; ++x)
-      if (kMark[y][x] == '#') p.fillRect(left + x, y, 1, 1, ink);
-  text(p, QRectF(left + 8, 0, digits + 1, h), "2026", f, ink, Edge::None, Qt::black,
-       Qt::AlignLeft | Qt::AlignVCenter);
+  static const char* const kTwo[] = {".##.", "#..#", "...#", "..#.", ".#..", "#...", "####"};
+  static const char* const kZero[] = {".##.", "#..#", "#..#", "#..#", "#..#", "#..#", ".##."};
+  static const char* const kSix[] = {".##.", "#...", "#...", "###.", "#..#", "#..#", ".##."};
+  const char* const* const year[] = {kTwo, kZero, kTwo, kSix};
+  auto put = [&](const char* const* rows, int width, int left) {
+    for (int y = 0; y < 7; ++y)
+      for (int x = 0; x < width; ++x)
+        if (rows[y][x] == '#') p.fillRect(left + x, y, 1, 1, ink);
+  };
+  const int left = (w - (9 + 4 * 5 - 1)) / 2;
+  put(kMark, 7, left);
+  for (int i = 0; i < 4; ++i) put(year[i], 4, left + 9 + 5 * i);
+  (void)h;
 }
 
 void drawTinyMark(QPainter& p, int w, int h, const QString& s) {
@@ -535,8 +540,8 @@ void drawPortrait(QPainter& p, int w, int h, const Character& c) {
   p.fillRect(QRectF(0, h - 15, w, 1), l.back.lighter(130));
   text(p, strip, c.jp, font(10), Qt::white);
   // The name tag: at 12 pixels an M keeps its middle strokes.
-  text(p, QRectF(3, 1, w, 14), c.first, font(12, true), Qt::white, Edge::Shadow,
-       l.back.darker(250), Qt::AlignLeft | Qt::AlignTop);
+  text(p, QRectF(3, 1, w, 14), c.first, font(12, true), Qt::white, Edge::Shadow, l.back.darker(250),
+       Qt::AlignLeft | Qt::AlignTop);
   bevel(p, QRect(0, 0, w, h), l.back.lighter(170), l.back.darker(260));
 }
 
@@ -544,7 +549,7 @@ void drawLocked(QPainter& p, int w, int h) {
   vgrad(p, QRectF(0, 0, w, h), rgb(0x2A2A36), rgb(0x121218));
   bevel(p, QRect(0, 0, w, h), rgb(0x4A4A5C), rgb(0x08080C));
   text(p, QRectF(0, -6, w, h), "?", font(64, true), rgb(0x9090B0), Edge::Shadow, Qt::black);
-  text(p, QRectF(0, h - 15, w, 13), "LOCKED", font(8, true, 1), rgb(0x707088));
+  text(p, QRectF(0, h - 16, w, 14), "LOCKED", font(10, true, 1), rgb(0x9898B8));
 }
 
 // The hover frame: bright yellow edge, see-through inside.
