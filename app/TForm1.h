@@ -85,6 +85,7 @@ class TForm1 : public QWidget, public ProgressRecord, public EditedCourseRecord 
   void ImgedtdClick();
   void LabelNameMouseDown(TMouseButton b, int x, int y);
   void LabelNameMouseUp(TMouseButton b, int x, int y);
+  void LabelNameMouseMove(int x, int y);
   void EditCsKeyPress(char16_t& key);
   void okClick();
   void backToCourseSelect();
@@ -257,10 +258,17 @@ class TForm1 : public QWidget, public ProgressRecord, public EditedCourseRecord 
   void mouseReleaseEvent(QMouseEvent* e) override;
   void mouseMoveEvent(QMouseEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
+  void paintEvent(QPaintEvent* e) override;
 
  private:
   void buildControls();
   void bindHandlers();
+  // The title-bar drag, pressed on `by` at x, y of that control.
+  void beginTitleDrag(int x, int y);
+  void titleDragMove(const TControl* by, int x, int y);
+  bool onEndingScreen() const;
+  QPoint dragFrom_;
+  bool dragByHand_ = false;
   std::map<QString, TControl*> byName_;
   bool destroyed_ = false;
 };

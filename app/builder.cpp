@@ -117,6 +117,16 @@ void TForm1::buildControls() {
     byName_[d.name] = c;
   }
 
+  // As on the desktop the game was made for, controls with a window of their
+  // own (buttons, radio buttons, check boxes, edits, group boxes) lie above
+  // the drawn ones (labels, images, shapes) of the same parent, whatever
+  // their order; among themselves each kind keeps the layout order.
+  for (size_t i = 0; i < layout::kLayoutCount; ++i) {
+    const ControlDef& d = layout::kLayout[i];
+    if (d.kind != Kind::Label && d.kind != Kind::Image && d.kind != Kind::Shape)
+      byName_[d.name]->Widget()->raise();
+  }
+
   size_t bound = 0;
   auto bind = [&]<class T>(T*& member, const char* name) {
     auto it = byName_.find(name);

@@ -63,6 +63,7 @@ void TForm1::bindHandlers() {
   Imgedtd->OnClick = notify(&TForm1::ImgedtdClick);
   LabelName->OnMouseDown = mouse(&TForm1::LabelNameMouseDown);
   LabelName->OnMouseUp = mouse(&TForm1::LabelNameMouseUp);
+  LabelName->OnMouseMove = move(&TForm1::LabelNameMouseMove);
   EditCs->OnKeyPress = [this](char16_t& key) { EditCsKeyPress(key); };
   ok->OnClick = notify(&TForm1::okClick);
   yes->OnClick = notify(&TForm1::yesClick);

@@ -1,10 +1,14 @@
 #include "app/script.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QEventLoop>
 #include <QFile>
+#include <QFileInfo>
+#include <QImage>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPixmap>
 #include <QTextStream>
 #include <QTimer>
 #include <cstdio>
@@ -61,12 +65,13 @@ class Driver {
         if (!v) throw Failure{"unknown field " + w[i]};
         say(w[i].toStdString() + "=" + *v);
       }
+    } else if (cmd == "snap") {
+      snap(rest.trimmed());
     } else if (cmd == "quit") {
       return false;
     } else {
       throw Failure{"unknown command " + cmd};
     }
-    (void)rest;
     return form_.isVisible() || form_.isMinimized();
   }
 
@@ -249,6 +254,21 @@ class Driver {
   }
 
   void settle() { QCoreApplication::processEvents(); }
+
+  // The window as it is painted now, one RGB pixel per logical pixel.
+  void snap(const QString& file) {
+    if (file.isEmpty() || QDir::isAbsolutePath(file) || QDir::cleanPath(file).startsWith(".."))
+      throw Failure{"snap needs a file name inside the working folder"};
+    settle();
+    QPixmap shot = form_.grab(QRect(0, 0, form_.width(), form_.height()));
+    shot.setDevicePixelRatio(1);
+    QImage image = shot.toImage().convertToFormat(QImage::Format_RGB888);
+    if (image.size() != form_.size())
+      image = image.scaled(form_.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    QDir().mkpath(QFileInfo(file).path());
+    if (!image.save(file, "PNG")) throw Failure{"cannot write " + file};
+    say("snap: " + file.toStdString());
+  }
 
   TForm1& form_;
   RecordingAudioDevice& audio_;

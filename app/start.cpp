@@ -25,12 +25,21 @@ void TForm1::LabelNameMouseDown(TMouseButton b, int x, int y) {
         InputBox("NAME ENTRY", "Please enter your nickname", LabelName->Caption()));
   } else if (b == TMouseButton::mbLeft) {
     FormMouseDown(b, x, y);
+    // The nickname covers the right half of the title bar; a press there
+    // takes the window along as the bar does, except on the ending, where
+    // holding the button only winds the ending forward.
+    if (LabelName->Top() + y < winmove->Top() + winmove->Height() && !onEndingScreen())
+      beginTitleDrag(x, y);
   }
 }
 
 void TForm1::LabelNameMouseUp(TMouseButton b, int x, int y) {
-  if (b == TMouseButton::mbLeft) FormMouseUp(b, x, y);
+  if (b != TMouseButton::mbLeft) return;
+  FormMouseUp(b, x, y);
+  titleDrag = 0;
 }
+
+void TForm1::LabelNameMouseMove(int x, int y) { titleDragMove(LabelName, x, y); }
 
 // ---- course-name entry
 

@@ -3,11 +3,13 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QWindow>
 #include <cstring>
 
 #include "app/TForm1.h"
 #include "app/layout.h"
+#include "app/style.h"
 #include "platform/dialogs.h"
 #include "platform/random.h"
 
@@ -17,9 +19,7 @@ TForm1::TForm1() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) {
   setObjectName("Form1");
   setWindowTitle("Pinvale");
   setAutoFillBackground(true);
-  QPalette p = palette();
-  p.setColor(QPalette::Window, Qt::black);
-  setPalette(p);
+  style::apply(this);
   setMouseTracking(true);
   resize(layout::kDesignWidth, layout::kDesignHeight);
   Timer1 = new TTimer(60);
@@ -110,26 +110,61 @@ void TForm1::closeEvent(QCloseEvent* e) {
   e->accept();
 }
 
+// The title bar picture ends at the bar's buttons; the bar itself goes on
+// under them to the window's right edge, continued from the picture's last
+// column so there is no gap behind the buttons.
+void TForm1::paintEvent(QPaintEvent*) {
+  const QPixmap& bar = winmove->Pixmap();
+  const int from = winmove->Left() + winmove->Width();
+  if (bar.isNull() || !winmove->Visible() || from >= width()) return;
+  QPainter p(this);
+  p.drawPixmap(QRect(from, winmove->Top(), width() - from, winmove->Height()), bar,
+               QRect(bar.width() - 1, 0, 1, bar.height()));
+}
+
 // ---- title bar
 
-void TForm1::winmoveMouseDown(TMouseButton b, int, int) {
-  if (b == TMouseButton::mbLeft) titleDrag = 1;
+void TForm1::winmoveMouseDown(TMouseButton b, int x, int y) {
+  if (b == TMouseButton::mbLeft) beginTitleDrag(x, y);
 }
 
 void TForm1::winmoveMouseUp(TMouseButton b, int, int) {
   if (b == TMouseButton::mbLeft) titleDrag = 0;
 }
 
-void TForm1::winmoveMouseMove(int, int) {
+void TForm1::winmoveMouseMove(int x, int y) { titleDragMove(winmove, x, y); }
+
+void TForm1::beginTitleDrag(int x, int y) {
+  titleDrag = 1;
+  dragFrom_ = QPoint(x, y);
+  dragByHand_ = false;
+}
+
+void TForm1::titleDragMove(const TControl* by, int x, int y) {
   if (titleDrag != 1) return;
-  // The press is handed to the window system, which moves the window and
-  // keeps the release for itself.
-  if (!(QGuiApplication::mouseButtons() & Qt::LeftButton)) {
+  // The button went up where the window could not see it (the window system
+  // kept the release): the drag is over.
+  if (!by->LeftHeld()) {
     titleDrag = 0;
     return;
   }
-  if (QWindow* w = windowHandle()) w->startSystemMove();
+  if (!dragByHand_) {
+    // The press is handed to the window system once. It moves the window
+    // and keeps the release for itself, so the game's part of the drag ends
+    // here and no later move can start another.
+    if (QWindow* w = windowHandle(); w && w->startSystemMove()) {
+      titleDrag = 0;
+      return;
+    }
+    // No window manager to hand it to: the window follows the pointer
+    // while the button is held.
+    dragByHand_ = true;
+  }
+  move(pos() + QPoint(x, y) - dragFrom_);
 }
+
+// The ending is the one screen without the music switch.
+bool TForm1::onEndingScreen() const { return !Check1->Visible(); }
 
 void TForm1::tojiMouseDown(TMouseButton b, int, int) {
   if (b == TMouseButton::mbLeft) toji->SetPicture(*tojiB);

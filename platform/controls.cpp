@@ -8,13 +8,19 @@ namespace {
 
 QColor qcolor(uint32_t rgb) { return QColor((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
 
-void setTextColor(QWidget* w, uint32_t rgb) {
+// A control's own colour goes only into the role that draws its text, and
+// only for the enabled look: the window's style keeps the greyed look of a
+// disabled control and the dark marks on white indicator faces.
+void setTextColor(QWidget* w, QPalette::ColorRole role, uint32_t rgb, bool alsoDisabled) {
   QPalette p = w->palette();
-  p.setColor(QPalette::WindowText, qcolor(rgb));
-  p.setColor(QPalette::ButtonText, qcolor(rgb));
-  p.setColor(QPalette::Text, qcolor(rgb));
+  for (auto g : {QPalette::Active, QPalette::Inactive}) p.setColor(g, role, qcolor(rgb));
+  if (alsoDisabled) p.setColor(QPalette::Disabled, role, qcolor(rgb));
   w->setPalette(p);
 }
+
+// Small text is drawn without smoothing, pixel-sharp like the bitmap faces of
+// the design font; from this size up it is smoothed.
+constexpr int kSmoothFromPx = 16;
 
 }  // namespace
 
@@ -43,6 +49,7 @@ void TControl::SetFont(int pixelSize, bool bold) {
   QFont f = self_->font();
   f.setPixelSize(pixelSize);
   f.setBold(bold);
+  f.setStyleStrategy(pixelSize < kSmoothFromPx ? QFont::NoAntialias : QFont::PreferAntialias);
   self_->setFont(f);
 }
 
@@ -52,11 +59,22 @@ void TControl::SetColor(uint32_t rgb) {
 }
 
 void TControl::applyTextColor() {
-  if (color_ != kNoColor) setTextColor(self_, color_);
+  if (color_ == kNoColor) return;
+  // Labels keep their colour whatever the state (the layout gives it); the
+  // other controls grey out when disabled.
+  if (dynamic_cast<QLabel*>(self_))
+    setTextColor(self_, QPalette::WindowText, color_, true);
+  else if (dynamic_cast<QPushButton*>(self_))
+    setTextColor(self_, QPalette::ButtonText, color_, false);
+  else if (dynamic_cast<QLineEdit*>(self_))
+    setTextColor(self_, QPalette::Text, color_, false);
+  else if (dynamic_cast<QAbstractButton*>(self_))  // radio buttons and check boxes
+    setTextColor(self_, QPalette::WindowText, color_, false);
 }
 
 void TControl::controlPress(QMouseEvent* e) {
   e->accept();
+  held_ = e->buttons();
   if (e->button() == Qt::LeftButton) leftDown_ = true;
   if (OnMouseDown)
     OnMouseDown(toButton(e->button()), e->position().toPoint().x(), e->position().toPoint().y());
@@ -64,6 +82,7 @@ void TControl::controlPress(QMouseEvent* e) {
 
 void TControl::controlRelease(QMouseEvent* e, bool clicks) {
   e->accept();
+  held_ = e->buttons();
   QPoint p = e->position().toPoint();
   // As on the desktop the game was made for: a left click on an image, shape
   // or label runs OnClick before the release is reported.
@@ -75,6 +94,7 @@ void TControl::controlRelease(QMouseEvent* e, bool clicks) {
 
 void TControl::controlMove(QMouseEvent* e) {
   e->accept();
+  held_ = e->buttons();
   if (OnMouseMove) OnMouseMove(e->position().toPoint().x(), e->position().toPoint().y());
 }
 
@@ -212,7 +232,7 @@ TEdit::TEdit(QWidget* parent) : QLineEdit(parent), TControl(this) {
 void TEdit::SetBackground(uint32_t rgb) {
   background_ = rgb;
   QPalette p = palette();
-  p.setColor(QPalette::Base, qcolor(rgb));
+  for (auto g : {QPalette::Active, QPalette::Inactive}) p.setColor(g, QPalette::Base, qcolor(rgb));
   setPalette(p);
 }
 
@@ -250,8 +270,9 @@ void TGroupBox::SetBackground(uint32_t rgb) {
   update();
 }
 
+// The colour is the caption's only; the controls inside keep their own.
 void TGroupBox::SetColor(uint32_t rgb) {
-  TControl::SetColor(rgb);
+  color_ = rgb;
   update();
 }
 

@@ -77,6 +77,10 @@ class TControl {
   // What the script driver prints after the caption ("checked=1", ...).
   virtual QString Describe() const { return {}; }
 
+  // Whether the left button was held at the last pointer event this
+  // control received.
+  bool LeftHeld() const { return held_.testFlag(Qt::LeftButton); }
+
   TMouseEvent OnMouseDown, OnMouseUp;
   TMouseMoveEvent OnMouseMove;
   TNotifyEvent OnClick, OnMouseLeave;
@@ -91,6 +95,7 @@ class TControl {
 
   uint32_t color_ = kNoColor;
   bool leftDown_ = false;
+  Qt::MouseButtons held_;
 
  private:
   QWidget* self_;
@@ -143,6 +148,7 @@ class TImage : public QWidget, public TControl {
   // Copies the picture another image shows, with its name.
   void SetPicture(const TImage& from);
   QString PictureName() const { return pictureName_; }
+  const QPixmap& Pixmap() const { return pixmap_; }
   QString Describe() const override;
 
  protected:

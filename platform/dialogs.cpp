@@ -1,7 +1,11 @@
 #include "platform/dialogs.h"
 
+#include <QEvent>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPointer>
+#include <QTimer>
+#include <QWindow>
 #include <deque>
 
 namespace {
@@ -27,6 +31,39 @@ void say(const QString& line) {
   if (transcript) transcript(line.toStdString());
 }
 
+// Paints a dialog again each time the window system shows (exposes) or
+// activates its window. Under some window managers a dialog's first frame
+// is drawn before the manager has mapped the window and is lost, leaving a
+// black box until the dialog is moved; the repaint after the exposure puts
+// its face back.
+class RepaintOnExpose : public QObject {
+ public:
+  explicit RepaintOnExpose(QDialog* d) : QObject(d), dialog_(d) {}
+
+ protected:
+  bool eventFilter(QObject*, QEvent* e) override {
+    if (e->type() == QEvent::Expose || e->type() == QEvent::WindowActivate ||
+        e->type() == QEvent::Show)
+      QTimer::singleShot(0, this, [this] {
+        if (dialog_ && dialog_->isVisible()) dialog_->repaint();
+      });
+    return false;
+  }
+
+ private:
+  QPointer<QDialog> dialog_;
+};
+
+int execDialog(QDialog& d) {
+  d.setAttribute(Qt::WA_TranslucentBackground, false);
+  d.setAutoFillBackground(true);
+  d.winId();  // the native window, so that its exposure can be watched
+  auto* watch = new RepaintOnExpose(&d);
+  if (QWindow* w = d.windowHandle()) w->installEventFilter(watch);
+  d.installEventFilter(watch);
+  return d.exec();
+}
+
 }  // namespace
 
 void ShowMessage(const QString& text) {
@@ -36,7 +73,8 @@ void ShowMessage(const QString& text) {
     say("message: " + text);
     return;
   }
-  QMessageBox::information(owner, "Pinvale", text);
+  QMessageBox box(QMessageBox::Information, "Pinvale", text, QMessageBox::Ok, owner);
+  execDialog(box);
 }
 
 bool MessageYesNo(const QString& caption, const QString& text) {
@@ -46,8 +84,8 @@ bool MessageYesNo(const QString& caption, const QString& text) {
     say("question: " + caption + ": " + text + " -> " + (yes ? "yes" : "no"));
     return yes;
   }
-  return QMessageBox::question(owner, caption, text, QMessageBox::Yes | QMessageBox::No) ==
-         QMessageBox::Yes;
+  QMessageBox box(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No, owner);
+  return execDialog(box) == QMessageBox::Yes;
 }
 
 QString InputBox(const QString& title, const QString& prompt, const QString& defaultText) {
@@ -58,9 +96,12 @@ QString InputBox(const QString& title, const QString& prompt, const QString& def
     say("input: " + title + ": " + prompt + " [" + defaultText + "] -> " + result);
     return result;
   }
-  bool ok = false;
-  QString text = QInputDialog::getText(owner, title, prompt, QLineEdit::Normal, defaultText, &ok);
-  return ok ? text : defaultText;
+  QInputDialog box(owner);
+  box.setWindowTitle(title);
+  box.setLabelText(prompt);
+  box.setTextValue(defaultText);
+  box.setInputMode(QInputDialog::TextInput);
+  return execDialog(box) == QDialog::Accepted ? box.textValue() : defaultText;
 }
 
 namespace dialogs {

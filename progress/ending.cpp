@@ -3,6 +3,8 @@
 // right fade in, hold and fade out page by page; a last credits page ends
 // with 終, and the closing messages follow. Runs as the idle-time handler,
 // paced by the millisecond clock.
+#include <algorithm>
+
 #include "app/TForm1.h"
 #include "platform/dialogs.h"
 #include "shot/rules.h"
@@ -10,6 +12,15 @@
 namespace {
 
 enum class Seen : uint8_t { Keep, Show, Hide };
+
+constexpr int kStatisticsNumberPx = 15;
+constexpr int kUnitLeft = 124;  // the units' designed left in the board
+
+// A unit stands at its designed left unless its number is wider than the
+// room before it; then it follows the number with a pixel between them.
+void placeUnit(const TLabel* number, TLabel* unit) {
+  unit->SetLeft(std::max(kUnitLeft, number->Left() + number->Width() + 1));
+}
 
 // One credit label's change when a credits page begins: its new text (none
 // keeps the text), its move, and whether it shows.
@@ -20,27 +31,28 @@ struct CreditStep {
   Seen seen;
 };
 
-// Pages 2..5. Page 1 is the designed look of the labels.
+// Pages 2..5. Page 1 is the designed look of the labels. Every line names a
+// piece of the game's own work, short enough to end inside the window.
 const CreditStep kPage2[] = {
     {1, nullptr, 24, 0, Seen::Keep},
     {2, nullptr, 0, 0, Seen::Hide},
-    {3, "『tools/make_media.py』", 16, -8, Seen::Keep},
+    {3, "『タイトル・メニュー曲』", 16, -8, Seen::Keep},
     {4, "■ Pinvale コース曲制作", 24, 0, Seen::Keep},
-    {5, "『Pinvale 自作 MIDI』", 24, 0, Seen::Keep},
+    {5, "『コースの BGM』", 24, 0, Seen::Keep},
     {6, "■ Pinvale 環境音制作", 24, 0, Seen::Keep},
-    {7, "『Pinvale 自作 WAVE』", 24, 0, Seen::Keep},
+    {7, "『打球音・着地音』", 24, 0, Seen::Keep},
     {8, "■ Pinvale 開発チーム", 24, 0, Seen::Keep},
-    {9, "『tools/make_media.py』", 24, 0, Seen::Keep},
+    {9, "『自作のサウンド生成』", 24, 0, Seen::Keep},
     {10, nullptr, -16, 0, Seen::Keep},
 };
 const CreditStep kPage3[] = {
     {1, nullptr, -8, 0, Seen::Keep},
     {2, "■ Pinvale サウンド制作", -8, 0, Seen::Show},
-    {3, "『tools/make_media.py』", 0, 8, Seen::Keep},
+    {3, "『ホール終了の曲』", 0, 8, Seen::Keep},
     {4, "■ Pinvale 開発チーム", -8, 0, Seen::Keep},
-    {5, "『Pinvale 自作ジングル』", -8, 0, Seen::Keep},
+    {5, "『カップイン ジングル』", -8, 0, Seen::Keep},
     {6, nullptr, 0, 0, Seen::Hide},
-    {7, "『Pinvale 自作 WAVE』", -16, -8, Seen::Keep},
+    {7, "『エンディング曲』", -16, -8, Seen::Keep},
     {8, nullptr, 0, 0, Seen::Hide},
     {9, nullptr, 0, 0, Seen::Hide},
     {10, nullptr, 14, -44, Seen::Keep},
@@ -49,14 +61,14 @@ const CreditStep kPage4[] = {
     {1, "【 キャラグラフィック 】", 48, 8, Seen::Keep},
     {2, nullptr, 0, 0, Seen::Hide},
     {3, nullptr, 0, 0, Seen::Hide},
-    {4, "■ Pinvale グラフィック", 74, -12, Seen::Keep},
-    {5, "『tools/make_pictures.cpp』", 74, -12, Seen::Keep},
+    {4, "■ Pinvale 画像制作", 74, -12, Seen::Keep},
+    {5, "『自作の似顔絵』", 74, -12, Seen::Keep},
     {7, nullptr, 0, 0, Seen::Hide},
     {10, nullptr, -6, -28, Seen::Keep},
 };
 const CreditStep kPage5[] = {
     {1, "【 制作 】", 16, 0, Seen::Keep},
-    {4, "■ Pinvale 開発チーム", 0, 0, Seen::Keep},
+    {4, "■ Pinvale チーム", 0, 0, Seen::Keep},
     {5, nullptr, 0, 0, Seen::Hide},
 };
 
@@ -150,10 +162,13 @@ void TForm1::showEndingContent(uint8_t phase) {
       heading[i]->SetCaption(headings[i]);
       number[i]->SetLeft(118);
       number[i]->SetTop(29 + 34 * i);
+      // Size 11 is the form's point size: 15 pixels, the size of Label12, so
+      // that the four numbers of a page look alike.
+      if (i < 3) number[i]->SetFont(kStatisticsNumberPx, false);
       number[i]->SetCaption(numbers[i]);
-      if (i < 3) number[i]->SetFont(11, false);
       unit[i]->SetTop(31 + 34 * i);
       unit[i]->SetCaption(units[i]);
+      placeUnit(number[i], unit[i]);
       heading[i]->Show();
       number[i]->Show();
       unit[i]->Show();

@@ -1,5 +1,8 @@
 // The window: its controls, the title screen, the title bar, the form-wide
 // mouse handlers, and the hole and character set-up on the form.
+#include <QApplication>
+#include <QMouseEvent>
+
 #include "app/layout.h"
 #include "model/characters.h"
 #include "platform/random.h"
@@ -59,6 +62,46 @@ TEST_F(Window, TitleBarButtonsAndDrag) {
   f.tojiMouseUp(TMouseButton::mbLeft, 1, 1);
   EXPECT_EQ(f.toji->PictureName(), "tojiA");
   EXPECT_FALSE(f.isVisible());
+}
+
+// A pointer event at x, y of control `c`, with `held` the buttons down after it.
+void pointer(TControl* c, QEvent::Type type, int x, int y, Qt::MouseButton b,
+             Qt::MouseButtons held) {
+  QWidget* w = c->Widget();
+  QMouseEvent e(type, QPointF(x, y), w->mapToGlobal(QPointF(x, y)), b, held, Qt::NoModifier);
+  QApplication::sendEvent(w, &e);
+}
+
+TEST_F(Window, TheTitleBarDragsOnlyWhileTheButtonIsHeld) {
+  // Offscreen there is no window system to hand the drag to: the window
+  // follows the pointer itself.
+  TForm1& f = start();
+  f.move(100, 100);
+  const auto L = Qt::LeftButton;
+  pointer(f.winmove, QEvent::MouseButtonPress, 50, 10, L, L);
+  pointer(f.winmove, QEvent::MouseMove, 60, 15, Qt::NoButton, L);
+  EXPECT_EQ(f.pos(), QPoint(110, 105));
+  pointer(f.winmove, QEvent::MouseMove, 70, 20, Qt::NoButton, L);
+  EXPECT_EQ(f.pos(), QPoint(130, 115));
+  // The release went elsewhere: the next move sees no button and ends it.
+  pointer(f.winmove, QEvent::MouseMove, 80, 30, Qt::NoButton, Qt::NoButton);
+  EXPECT_EQ(f.titleDrag, 0);
+  pointer(f.winmove, QEvent::MouseMove, 90, 40, Qt::NoButton, L);
+  EXPECT_EQ(f.pos(), QPoint(130, 115));
+
+  // The nickname covers the right half of the bar and drags as well.
+  pointer(f.LabelName, QEvent::MouseButtonPress, 100, 10, L, L);
+  pointer(f.LabelName, QEvent::MouseMove, 90, 10, Qt::NoButton, L);
+  EXPECT_EQ(f.pos(), QPoint(120, 115));
+  pointer(f.LabelName, QEvent::MouseButtonRelease, 90, 10, L, Qt::NoButton);
+  EXPECT_EQ(f.titleDrag, 0);
+  // Below the bar, or on the ending, a press there only winds the ending on.
+  pointer(f.LabelName, QEvent::MouseButtonPress, 100, 30, L, L);
+  EXPECT_EQ(f.titleDrag, 0);
+  pointer(f.LabelName, QEvent::MouseButtonRelease, 100, 30, L, Qt::NoButton);
+  f.Check1->Hide();
+  pointer(f.LabelName, QEvent::MouseButtonPress, 100, 10, L, L);
+  EXPECT_EQ(std::tuple(f.titleDrag, f.endFadeMs), std::tuple(uint8_t(0), 45));
 }
 
 TEST_F(Window, BackgroundUndoesHighlightsAndSetsEndingSpeed) {

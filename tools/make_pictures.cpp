@@ -43,7 +43,9 @@ QFont font(int px, bool bold = false, qreal spacing = 0) {
   QFont f(gFamily);
   f.setPixelSize(px);
   f.setBold(bold);
-  f.setStyleStrategy(QFont::PreferAntialias);
+  // Below 10 pixels smoothing blurs the strokes into one another: the
+  // smallest words are set pixel-sharp.
+  f.setStyleStrategy(px < 10 ? QFont::NoAntialias : QFont::PreferAntialias);
   f.setHintingPreference(QFont::PreferFullHinting);
   if (spacing != 0) f.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
   return f;
@@ -125,10 +127,15 @@ const QColor kFrame = rgb(0x4C5C88);
 const QColor kFrameLight = rgb(0x8C9CC8);
 const QColor kFrameDark = rgb(0x232B46);
 
+const QColor kBarTop = rgb(0x33457A), kBarBottom = rgb(0x141C34);
+constexpr int kBarHeight = 25;
+
+// The top border lies under the title bar and shows only beside it, behind
+// the bar's buttons, so it is the upper part of the bar itself.
 void drawTopBorder(QPainter& p, int w, int h) {
-  vgrad(p, QRectF(0, 0, w, h), kFrame.lighter(115), kFrame);
+  vgrad(p, QRectF(0, 0, w, kBarHeight), kBarTop, kBarBottom);
   p.fillRect(0, 0, w, 1, kFrameLight);
-  p.fillRect(0, h - 1, w, 1, kFrameDark);
+  (void)h;
 }
 
 void drawSideBorder(QPainter& p, int w, int h, bool left) {
@@ -144,7 +151,7 @@ void drawBottomBorder(QPainter& p, int w, int h) {
 }
 
 void drawTitleBar(QPainter& p, int w, int h) {
-  vgrad(p, QRectF(0, 0, w, h), rgb(0x33457A), rgb(0x141C34));
+  vgrad(p, QRectF(0, 0, w, h), kBarTop, kBarBottom);
   p.fillRect(0, 0, w, 1, kFrameLight);
   p.fillRect(0, h - 1, w, 1, rgb(0x0A0E1C));
   // A golf ball on a tee as the window's mark.
@@ -256,21 +263,26 @@ void drawScene(QPainter& p, int w, int h) {
   p.drawRect(QRectF(21, 57, 2, 4));
 }
 
-// "©2026": the font's own © is a speck at this size, so the mark is set by
-// hand, pixel by pixel.
+// "©2026": at 7 pixels high the font's © is a speck and its digits blur
+// into one another, so the mark and the year are set by hand, pixel by pixel.
 void drawCopyright(QPainter& p, int w, int h) {
   p.fillRect(0, 0, w, h, Qt::black);
   const QColor ink = rgb(0xB8C0D0);
   static const char* const kMark[] = {"..###..", ".#...#.", "#.###.#", "#.#...#",
                                       "#.###.#", ".#...#.", "..###.."};
-  QFont f = font(8);
-  const int digits = int(std::ceil(QFontMetricsF(f).horizontalAdvance("2026")));
-  const int left = (w - (8 + digits)) / 2;
-  for (int y = 0; y < 7; ++y)
-    for (int x = 0; x < 7; ++x)
-      if (kMark[y][x] == '#') p.fillRect(left + x, y, 1, 1, ink);
-  text(p, QRectF(left + 8, 0, digits + 1, h), "2026", f, ink, Edge::None, Qt::black,
-       Qt::AlignLeft | Qt::AlignVCenter);
+  static const char* const kTwo[] = {".##.", "#..#", "...#", "..#.", ".#..", "#...", "####"};
+  static const char* const kZero[] = {".##.", "#..#", "#..#", "#..#", "#..#", "#..#", ".##."};
+  static const char* const kSix[] = {".##.", "#...", "#...", "###.", "#..#", "#..#", ".##."};
+  const char* const* const year[] = {kTwo, kZero, kTwo, kSix};
+  auto put = [&](const char* const* rows, int width, int left) {
+    for (int y = 0; y < 7; ++y)
+      for (int x = 0; x < width; ++x)
+        if (rows[y][x] == '#') p.fillRect(left + x, y, 1, 1, ink);
+  };
+  const int left = (w - (9 + 4 * 5 - 1)) / 2;
+  put(kMark, 7, left);
+  for (int i = 0; i < 4; ++i) put(year[i], 4, left + 9 + 5 * i);
+  (void)h;
 }
 
 void drawTinyMark(QPainter& p, int w, int h, const QString& s) {
@@ -314,8 +326,9 @@ void drawCourseMenu(QPainter& p, int w, int h, const QString& jp, const QString&
     bevel(p, r, colour, colour.darker(600));
     ink = colour.lighter(170);
   }
-  text(p, QRectF(0, 1, w, 13), jp, font(11, true), lit ? ink : Qt::white);
-  text(p, QRectF(0, 13, w, 9), en, font(8, false, 0.6), ink);
+  // The name sits two pixels below the raised top edge, the English under it.
+  text(p, QRectF(0, 3, w, 11), jp, font(11, true), lit ? ink : Qt::white);
+  text(p, QRectF(0, 13, w, 9), en, font(9, false, 1), ink);
 }
 
 // Footer captions: "CHARACTER" and "COURSE" end at their right edge so that
@@ -527,8 +540,9 @@ void drawPortrait(QPainter& p, int w, int h, const Character& c) {
   p.fillRect(strip, l.back.darker(230));
   p.fillRect(QRectF(0, h - 15, w, 1), l.back.lighter(130));
   text(p, strip, c.jp, font(10), Qt::white);
-  text(p, QRectF(3, 2, w, 11), c.first, font(9, false, 0.5), Qt::white, Edge::Shadow,
-       l.back.darker(250), Qt::AlignLeft | Qt::AlignTop);
+  // The name tag: at 12 pixels an M keeps its middle strokes.
+  text(p, QRectF(3, 1, w, 14), c.first, font(12, true), Qt::white, Edge::Shadow, l.back.darker(250),
+       Qt::AlignLeft | Qt::AlignTop);
   bevel(p, QRect(0, 0, w, h), l.back.lighter(170), l.back.darker(260));
 }
 
@@ -536,7 +550,7 @@ void drawLocked(QPainter& p, int w, int h) {
   vgrad(p, QRectF(0, 0, w, h), rgb(0x2A2A36), rgb(0x121218));
   bevel(p, QRect(0, 0, w, h), rgb(0x4A4A5C), rgb(0x08080C));
   text(p, QRectF(0, -6, w, h), "?", font(64, true), rgb(0x9090B0), Edge::Shadow, Qt::black);
-  text(p, QRectF(0, h - 15, w, 13), "LOCKED", font(8, true, 1), rgb(0x707088));
+  text(p, QRectF(0, h - 16, w, 14), "LOCKED", font(10, true, 1), rgb(0x9898B8));
 }
 
 // The hover frame: bright yellow edge, see-through inside.
