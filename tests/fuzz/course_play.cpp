@@ -18,7 +18,8 @@ namespace {
 constexpr auto kLeft = TMouseButton::mbLeft;
 
 // One stroke with the first club the lie allows; false when none can be
-// played. Flights are skipped to their landing half of the time.
+// played. Three flights in four are skipped to their landing (the frames of
+// a flight are the same rules again and again).
 bool stroke(TForm1& f, uint8_t power) {
   TRadioButton* club = nullptr;
   for (TRadioButton* r : {f.Radio5, f.Radio1, f.Radio3, f.Radio4, f.Radio2, f.Radio6})
@@ -32,7 +33,7 @@ bool stroke(TForm1& f, uint8_t power) {
   f.shotMouseDown(kLeft, 0, 0);
   f.gauge->SetWidth(power % (f.gaugeMax + 1));
   f.shotMouseUp(kLeft, 0, 0);
-  if (power & 1) f.Box2MouseDown(TMouseButton::mbRight, 0, 0);
+  if (power & 3) f.Box2MouseDown(TMouseButton::mbRight, 0, 0);
   runFrames(400);
   Application::instance().clearIdle();
   f.shotClick();
