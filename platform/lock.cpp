@@ -29,9 +29,8 @@ bool isPrivateFolder(const QByteArray& path) {
          (st.st_mode & 0777) == 0700;
 }
 
-// $XDG_RUNTIME_DIR when it is what it should be; otherwise a per-user
-// folder in the temporary folder, made on first use. Empty when neither
-// can be trusted.
+}  // namespace
+
 QByteArray runtimeFolder() {
   const char* xdg = std::getenv("XDG_RUNTIME_DIR");
   if (xdg && *xdg && isPrivateFolder(xdg)) return xdg;
@@ -40,8 +39,6 @@ QByteArray runtimeFolder() {
   if (::mkdir(own.constData(), 0700) != 0 && errno != EEXIST) return {};
   return isPrivateFolder(own) ? own : QByteArray();
 }
-
-}  // namespace
 
 bool acquireInstanceLock(const char* name) {
   if (heldFd >= 0) return true;
