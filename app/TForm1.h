@@ -220,6 +220,7 @@ class TForm1 : public QWidget, public ProgressRecord, public EditedCourseRecord 
   void startGauge(bool putt);
   // Takes the chosen club's points, never below 0.
   void chargeStroke();
+  void addHolePoints();
   void prepareNextStroke();
   void closeGivenUpHole();
   void closeHoledHole();

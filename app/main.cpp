@@ -225,6 +225,7 @@ int main(int argc, char** argv) {
         }
       };
       auto* watch = new Watch;
+      watch->setParent(&form);  // goes with the window
       watch->t = &started;
       form.installEventFilter(watch);
     }

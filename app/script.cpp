@@ -41,7 +41,7 @@ class Driver {
     if (cmd == "press" || cmd == "release" || cmd == "click") {
       pointer(cmd, w);
     } else if (cmd == "move") {
-      moveTo(control(w.value(1)));
+      moveTo(widgetOf(w.value(1)));
     } else if (cmd == "type") {
       type(w.value(1), line.section(' ', 2));
     } else if (cmd == "settext") {
@@ -95,8 +95,14 @@ class Driver {
   }
 
   // The topmost control under the centre of `w`, as a real pointer finds it.
+  // The window itself stands for its background: the pointer lands on the
+  // form at its centre, whatever lies above it there.
   QWidget* topmostAt(QWidget* w, QPoint& local) {
-    QPoint p = w == &form_ ? QPoint(2, 2) : w->mapTo(&form_, w->rect().center());
+    if (w == &form_) {
+      local = form_.rect().center();
+      return &form_;
+    }
+    QPoint p = w->mapTo(&form_, w->rect().center());
     QWidget* hit = form_.childAt(p);
     if (!hit) hit = &form_;
     local = hit->mapFrom(&form_, p);
@@ -139,9 +145,9 @@ class Driver {
     hovered_ = hit;
   }
 
-  void moveTo(TControl* c) {
+  void moveTo(QWidget* target) {
     QPoint local;
-    QWidget* hit = topmostAt(c->Widget(), local);
+    QWidget* hit = topmostAt(target, local);
     hover(hit);
     QMouseEvent e(QEvent::MouseMove, QPointF(local), hit->mapToGlobal(QPointF(local)), Qt::NoButton,
                   held_, Qt::NoModifier);

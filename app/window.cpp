@@ -11,6 +11,7 @@
 #include "app/layout.h"
 #include "app/style.h"
 #include "platform/dialogs.h"
+#include "platform/files.h"
 #include "platform/random.h"
 
 TForm1::TForm1() : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint) {
@@ -69,6 +70,9 @@ void TForm1::FormCreate() {
     c->SetLeft(p.left);
     c->SetTop(p.top);
   }
+
+  // A save cut short (a crash, a kill) leaves its temporary file behind.
+  for (const char* folder : {"dat", "edit", "record"}) removeSaveLeftovers(folder);
 
   bgmOn = 1;
   dLoad();

@@ -1,7 +1,6 @@
 // The hole being played: loading its record, starting it, and the wind.
-#include <algorithm>
-
 #include "app/TForm1.h"
+#include "platform/numbers.h"
 #include "platform/random.h"
 
 namespace {
@@ -14,19 +13,13 @@ HoleData TForm1::courseHole(uint8_t hole) const {
   if (courseKind != kEditedCourse) return builtinHole(courseKind, hole);
   HoleData h{};
   if (hole < 1 || hole > 6) return h;
-  // A course file is read without a check, so its numbers are held to the
-  // editor's limits here: a hole without length, a green as long as the hole
-  // or a huge wind would otherwise reach play. Values the editor allows pass
-  // unchanged; the ranges need no limit (any yard is simply never reached).
-  const auto clamp16 = [](int16_t v, int lo, int hi) {
-    return static_cast<int16_t>(std::clamp<int>(v, lo, hi));
-  };
-  const auto clamp8 = [](int8_t v, int limit) {
-    return static_cast<int8_t>(std::clamp<int>(v, -limit, limit));
-  };
-  h.par = static_cast<uint8_t>(clamp16(editPar[hole], 2, 7));
-  h.length = clamp16(editLength[hole], 100, 1200);
-  h.green = clamp16(editGreen[hole], 3, 50);
+  // A course file is read without a check and its holes are played as the
+  // file has them, however long, short or odd: the rules of play hold for
+  // any value of the fields' types. Only the par is narrower in play (a
+  // byte) than in the file; it is held at 0..255.
+  h.par = saturate<uint8_t>(editPar[hole]);
+  h.length = editLength[hole];
+  h.green = editGreen[hole];
   h.rough[0] = {editRough1From[hole], editRough1To[hole]};
   h.rough[1] = {editRough2From[hole], editRough2To[hole]};
   h.rough[2] = {editRough3From[hole], editRough3To[hole]};
@@ -36,10 +29,8 @@ HoleData TForm1::courseHole(uint8_t hole) const {
   h.bunker[0] = {editBunker1From[hole], editBunker1To[hole]};
   h.bunker[1] = {editBunker2From[hole], editBunker2To[hole]};
   h.bunker[2] = {editBunker3From[hole], editBunker3To[hole]};
-  h.wind =
-      editedRule(editWindKind[hole], clamp8(editWindFrom[hole], 9), clamp8(editWindTo[hole], 9));
-  h.slope =
-      editedRule(editSlopeKind[hole], clamp8(editSlopeFrom[hole], 5), clamp8(editSlopeTo[hole], 5));
+  h.wind = editedRule(editWindKind[hole], editWindFrom[hole], editWindTo[hole]);
+  h.slope = editedRule(editSlopeKind[hole], editSlopeFrom[hole], editSlopeTo[hole]);
   return h;
 }
 

@@ -1,6 +1,7 @@
 // Scoring a holed hole: the result picture, the game's counters and the
 // points the hole earns.
 #include "app/TForm1.h"
+#include "platform/numbers.h"
 #include "round/scoring.h"
 
 void TForm1::judge() {
@@ -32,7 +33,7 @@ void TForm1::judge() {
     if (auto* picture = dynamic_cast<TImage*>(controlByName(r.picture)))
       chikei->SetPicture(*picture);
   holePoints = r.points;
-  scoreToPar = static_cast<int8_t>(scoreToPar + strokeNo - par);
+  scoreToPar = saturate<int8_t>(scoreToPar + strokeNo - par);
 }
 
 void TForm1::checkScorePlmi(int8_t value, TLabel* label) { label->SetCaption(scoreText(value)); }

@@ -2,6 +2,7 @@
 // points while at least 800 are kept.
 #include "app/TForm1.h"
 #include "model/characters.h"
+#include "platform/numbers.h"
 #include "round/scoring.h"
 
 namespace {
@@ -55,7 +56,7 @@ void TForm1::purchase() {
   // Nothing checked means nothing to buy: nothing is charged.
   if (!chosen && !Radio7->Checked()) return;
 
-  points -= chosenPrice;
+  points = saturate<int32_t>(int64_t{points} - chosenPrice);
   valpts->SetCaption(points);
   playEffect(2);
 

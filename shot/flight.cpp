@@ -3,6 +3,7 @@
 // drop into the cup with its jingle and points.
 #include "app/TForm1.h"
 #include "platform/media.h"
+#include "platform/numbers.h"
 #include "shot/rules.h"
 
 namespace {
@@ -16,6 +17,9 @@ void openOnMusic(const char* file) {
 }
 
 }  // namespace
+
+// The points a hole earns; a course that started near the 32-bit end stays there.
+void TForm1::addHolePoints() { points = saturate<int32_t>(int64_t{points} + holePoints); }
 
 uint8_t TForm1::lastHoleNo() const { return courseKind == kChampionshipCourse ? 9 : 6; }
 
@@ -74,8 +78,8 @@ void TForm1::AppMove() {
 
   if (phase == 5) {
     travelled += 2;
-    flightPos += 2;
-    remaining -= 2;
+    flightPos = saturate<int16_t>(flightPos + 2);
+    remaining = saturate<int16_t>(remaining - 2);
     if (travelled >= shotLength && holeLength - ballPos == shotLength) {
       remaining = 0;
       travelled = shotLength;
@@ -98,8 +102,8 @@ void TForm1::AppMove() {
     }
     app.clearIdle();
     travelled = shotLength;
-    ballPos = flightPos = static_cast<int16_t>(ballPos + shotLength);
-    remaining = static_cast<int16_t>(holeLength - ballPos);
+    ballPos = flightPos = saturate<int16_t>(ballPos + shotLength);
+    remaining = saturate<int16_t>(holeLength - ballPos);
     yd2->SetCaption(std::abs(remaining));
     yd3->SetCaption(travelled);
     phase = 6;
@@ -111,7 +115,7 @@ void TForm1::AppMove() {
     Sleep(1);
   } else if (phase == 10) {
     app.clearIdle();
-    points += holePoints;
+    addHolePoints();
     ++chipIns;
     valpts->SetCaption(points);
     playEffect(18);
@@ -167,8 +171,8 @@ void TForm1::dropcheck() {
     if (holeNo == lastHoleNo()) {
       proceed->SetCaption("コース終了");
       proceed->Show();
-      strokeNo += 2;
-      scoreToPar = static_cast<int8_t>(scoreToPar + strokeNo - par);
+      strokeNo = saturate<uint8_t>(strokeNo + 2);
+      scoreToPar = saturate<int8_t>(scoreToPar + strokeNo - par);
     } else {
       shot->SetCaption(">");
       shot->SetEnabled(true);
@@ -195,7 +199,7 @@ void TForm1::AppMove2() {
   if (phase == 7) {
     puttInterval = slowerPutt(puttInterval);
     ++travelled;
-    --remaining;
+    remaining = saturate<int16_t>(remaining - 1);
     if (remaining == 0 && travelled == shotLength) {
       yd2->SetCaption("0");
       yd3->SetCaption(travelled);
@@ -209,7 +213,7 @@ void TForm1::AppMove2() {
       frameClock = frameNow();
     } else {
       app.clearIdle();
-      ballPos = static_cast<int16_t>(holeLength - remaining);
+      ballPos = saturate<int16_t>(holeLength - remaining);
       yd2->SetCaption(std::abs(remaining));
       yd3->SetCaption(travelled);
       if (strokeNo < par + 4) {
@@ -219,7 +223,7 @@ void TForm1::AppMove2() {
         ImgSpe->Hide();
         giveup->Show();
         checkLastHole(lastHoleNo());
-        if (holeNo == lastHoleNo()) scoreToPar = static_cast<int8_t>(scoreToPar + strokeNo - par);
+        if (holeNo == lastHoleNo()) scoreToPar = saturate<int8_t>(scoreToPar + strokeNo - par);
       }
       phase = 6;
     }
@@ -230,7 +234,7 @@ void TForm1::AppMove2() {
     Sleep(1);
   } else if (phase == 10) {
     app.clearIdle();
-    points += holePoints;
+    addHolePoints();
     valpts->SetCaption(points);
     playEffect(18);
     checkLastHole(lastHoleNo());

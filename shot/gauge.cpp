@@ -109,8 +109,10 @@ void TForm1::AppShot() {
 }
 
 void TForm1::chargeStroke() {
-  points -= holePoints;
-  if (points < 0) points = 0;
+  // Formed in 64 bits, so that a course starting near the lowest points
+  // still ends at 0 instead of wrapping.
+  const int64_t left = int64_t{points} - holePoints;
+  points = left < 0 ? 0 : saturate<int32_t>(left);
   valpts->SetCaption(points);
 }
 

@@ -7,9 +7,14 @@
 #include <cstdlib>
 
 #include "platform/clock.h"
+#include "platform/numbers.h"
 
-// The millisecond clock as the frame handlers read it: made non-negative.
-inline int32_t frameNow() { return std::abs(static_cast<int32_t>(timeGetTime())); }
+// The millisecond clock as the frame handlers read it: made non-negative
+// (the one reading with no positive counterpart, -2^31, counts as 2^31 - 1).
+inline int32_t frameNow() {
+  const int64_t t = static_cast<int32_t>(timeGetTime());
+  return saturate<int32_t>(t < 0 ? -t : t);
+}
 
 // Wind factor in per cent (positive wind = tail wind); 100 for anything
 // outside -9..9, such as the 20 of a wind not yet drawn.

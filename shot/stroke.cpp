@@ -52,8 +52,8 @@ void TForm1::shotClick() {
 }
 
 void TForm1::closeGivenUpHole() {
-  strokeNo += (lie == kWater || lie == kOutOfBounds) ? 2 : 1;
-  scoreToPar = static_cast<int8_t>(scoreToPar + strokeNo - par);
+  strokeNo = saturate<uint8_t>(strokeNo + ((lie == kWater || lie == kOutOfBounds) ? 2 : 1));
+  scoreToPar = saturate<int8_t>(scoreToPar + strokeNo - par);
   csend();
   playEffect(4);
   startTrack(4);
@@ -104,7 +104,7 @@ void TForm1::prepareNextStroke() {
 
   Windkime();
 
-  ++strokeNo;
+  strokeNo = saturate<uint8_t>(strokeNo + 1);
   windWaitsLeft = windWaitsPerHole;
   vwcourse->SetEnabled(true);
   wndcont->SetEnabled(true);
@@ -122,8 +122,8 @@ void TForm1::prepareNextStroke() {
       ballPos = prevPos;
       position->SetLeft(markerLeft(prevPos, holeLength));
       position->Show();
-      ++strokeNo;
-      remaining = static_cast<int16_t>(remaining + travelled);
+      strokeNo = saturate<uint8_t>(strokeNo + 1);
+      remaining = saturate<int16_t>(remaining + travelled);
       yd2->SetCaption(remaining);
       lie = static_cast<int8_t>(returnLie(currentHole(), prevPos));
       showLie();
@@ -132,7 +132,7 @@ void TForm1::prepareNextStroke() {
         Radio2->SetEnabled(false);
       }
       if (strokeNo >= par + 5) {
-        scoreToPar = static_cast<int8_t>(scoreToPar + strokeNo - par);
+        scoreToPar = saturate<int8_t>(scoreToPar + strokeNo - par);
         csend();
         startTrack(4);
         Application::instance().ProcessMessages();
@@ -145,7 +145,7 @@ void TForm1::prepareNextStroke() {
       vwcourse->SetEnabled(false);
       windLabel->SetCaption("傾：");
       gauge->SetColor(0x00FF00);
-      remaining = static_cast<int16_t>(std::abs(remaining));
+      remaining = saturate<int16_t>(std::abs(remaining));
       yd2->SetCaption(remaining);
       ydLabel2->SetCaption("m");
       ydLabel3->SetCaption("m");

@@ -49,7 +49,7 @@ class EditedPlay : public FormTest {
   }
 };
 
-TEST_F(EditedPlay, EditorValuesPassUnchangedAndOthersAreHeldToTheLimits) {
+TEST_F(EditedPlay, HolesPlayAsTheFileHasThem) {
   TForm1& f = start();
   f.courseKind = 3;
   f.editLength[1] = 1200, f.editGreen[1] = 50, f.editPar[1] = 7;
@@ -62,11 +62,39 @@ TEST_F(EditedPlay, EditorValuesPassUnchangedAndOthersAreHeldToTheLimits) {
   EXPECT_EQ(std::tuple(h.wind.kind, h.wind.low, h.wind.high, h.slope.low, h.slope.high),
             std::tuple(int8_t(1), int8_t(9), int8_t(9), int8_t(1), int8_t(5)));
 
-  f.editLength[2] = 0, f.editGreen[2] = 0, f.editPar[2] = -3;
-  f.editWindKind[2] = 2, f.editWindFrom[2] = -128, f.editWindTo[2] = 100;
+  // Beyond the editor's limits but safe to play: kept as they are.
+  f.editLength[2] = 1500, f.editGreen[2] = 60, f.editPar[2] = 9;
+  f.editWindKind[2] = 2, f.editWindFrom[2] = 12, f.editWindTo[2] = 100;
   h = f.courseHole(2);
   EXPECT_EQ(std::tuple(h.length, h.green, h.par, h.wind.low, h.wind.high),
-            std::tuple(int16_t(100), int16_t(3), uint8_t(2), int8_t(9), int8_t(9)));
+            std::tuple(int16_t(1500), int16_t(60), uint8_t(9), int8_t(12), int8_t(100)));
+
+  // Only the par is narrower in play than in the file: held at its byte.
+  f.editLength[3] = 0, f.editGreen[3] = -7, f.editPar[3] = -3;
+  f.editWindFrom[3] = -128;
+  h = f.courseHole(3);
+  EXPECT_EQ(std::tuple(h.length, h.green, h.par, h.wind.low),
+            std::tuple(int16_t(0), int16_t(-7), uint8_t(0), int8_t(127)));
+  f.editPar[3] = 300;
+  EXPECT_EQ(f.courseHole(3).par, 255);
+}
+
+// Starting points anywhere in the 32-bit range: a stroke charged below the
+// lowest value ends at 0, a hole's points above the highest stay there.
+TEST_F(EditedPlay, PointsAtTheEndsOfTheirRangeNeitherWrapNorStop) {
+  TForm1& f = start();
+  f.points = -2147483647;
+  f.holePoints = 100;
+  f.chargeStroke();
+  EXPECT_EQ(f.points, 0);
+  f.points = 2147483600;
+  f.holePoints = 3400;
+  f.addHolePoints();
+  EXPECT_EQ(f.points, 2147483647);
+  f.holePoints = -1;  // never a cost, but the rule still holds
+  f.points = 2147483647;
+  f.chargeStroke();
+  EXPECT_EQ(f.points, 2147483647);
 }
 
 TEST_F(EditedPlay, AnyCourseFileGivesAPlayableHole) {
@@ -90,13 +118,14 @@ TEST_F(EditedPlay, AnyCourseFileGivesAPlayableHole) {
     std::memcpy(static_cast<EditedCourseRecord*>(&f), bytes, kCourseFileSize);
 
     f.holeNo = static_cast<uint8_t>(1 + run % 6);
-    f.points = 1600;
+    // Now and then the points of the file too, extreme as they may be.
+    f.points = run % 5 == 0 ? f.editPoints : 1600;
     f.holestart();
     f.Map();
     f.startTrack(f.editBgm[f.holeNo]);
-    ASSERT_GE(f.holeLength, 100) << run;
-    ASSERT_LE(f.holeLength, 1200) << run;
-    ASSERT_LT(f.greenSize, f.holeLength) << run;
+    // The hole is the file's, value for value.
+    ASSERT_EQ(f.holeLength, f.editLength[f.holeNo]) << run;
+    ASSERT_EQ(f.greenSize, f.editGreen[f.holeNo]) << run;
 
     if (run % 3 == 0) f.wndcontClick();  // the redraw must end whatever the rule
     bool settled = true;
