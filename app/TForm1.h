@@ -208,6 +208,12 @@ class TForm1 : public QWidget, public ProgressRecord, public EditedCourseRecord 
   void shotMouseDown(TMouseButton b, int x, int y);
   void shotMouseUp(TMouseButton b, int x, int y);
   void AppShot();
+  // Milliseconds until each frame handler's next step is due (0 or less: due
+  // now); each handler makes this same test before it steps.
+  int32_t shotDueIn() const;
+  int32_t moveDueIn() const;
+  int32_t move2DueIn() const;
+  int32_t endingDueIn() const;
   void drivekime();
   void puttkime();
   void shotClick();

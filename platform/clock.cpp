@@ -28,4 +28,17 @@ void Sleep(uint32_t ms) {
     std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
 
+void sleepUntilReading(uint32_t reading) {
+  if (isVirtual) {
+    if (static_cast<int32_t>(reading - virtualNow) > 0) virtualNow = reading;
+    return;
+  }
+  using std::chrono::milliseconds;
+  const auto since =
+      std::chrono::duration_cast<milliseconds>(std::chrono::steady_clock::now() - realStart);
+  const auto ahead =
+      static_cast<int32_t>(reading - (static_cast<uint32_t>(since.count()) + 100000));
+  if (ahead > 0) std::this_thread::sleep_until(realStart + since + milliseconds(ahead));
+}
+
 void advanceClock(uint32_t ms) { virtualNow += ms; }

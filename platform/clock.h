@@ -12,5 +12,9 @@ uint32_t timeGetTime();
 
 void Sleep(uint32_t ms);
 
+// Sleeps until timeGetTime() reads `reading` (at once when it already has),
+// waking as the clock turns to it.
+void sleepUntilReading(uint32_t reading);
+
 // Virtual clock only: moves time forward (the script driver's ticks).
 void advanceClock(uint32_t ms);

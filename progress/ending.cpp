@@ -74,13 +74,18 @@ const CreditStep kPage5[] = {
 
 }  // namespace
 
+int32_t TForm1::endingDueIn() const {
+  // Each step comes once more than the phase's wait has passed.
+  return stepDueIn(int64_t{endPhase == 0 ? endTitleMs : endFadeMs} + 1, frameClock);
+}
+
 void TForm1::Ending() {
   const int32_t now = frameNow();
-  const int32_t elapsed = now - frameClock;
   TLabel* const credits[] = {Label1, Label2, Label3, Label4, Label5,
                              Label6, Label7, Label8, Label9, Label10};
 
-  if (elapsed > endTitleMs && endPhase == 0) {
+  if (endingDueIn() > 0) return;
+  if (endPhase == 0) {
     ++endTicks;
     if (endTicks == 3) {
       title->Show();
@@ -95,8 +100,6 @@ void TForm1::Ending() {
     frameClock = now;
     return;
   }
-  if (elapsed <= endFadeMs || endPhase < 1) return;
-
   if (endPhaseShown == 0) {
     showEndingContent(endPhase);
     endPhaseShown = 1;

@@ -45,7 +45,8 @@ void TForm1::finishCourse() {
   noti->Show();
 
   frameClock = frameNow();
-  Application::instance().setIdle("Ending", [this] { Ending(); });
+  Application::instance().setIdle(
+      "Ending", [this] { Ending(); }, [this] { return endingDueIn(); });
 }
 
 void TForm1::setScore(uint8_t course) {

@@ -58,23 +58,28 @@ void TForm1::openHoleEndPiece() {
   phase = 10;
 }
 
+int32_t TForm1::moveDueIn() const {
+  switch (phase) {
+    case 8:
+      return stepDueIn(kDropWait, frameClock);
+    case 9:  // the jingle has played for longer than its wait
+      return stepDueIn(kJingleWait + 1, frameClock);
+    case 10:
+      return stepDueIn(kPointsWait, frameClock);
+    default:
+      return stepDueIn(flightInterval(travelled, ballPos + shotLength), frameClock);
+  }
+}
+
 void TForm1::AppMove() {
   Application& app = Application::instance();
-  const int32_t elapsed = frameNow() - frameClock;
-  int interval;
-  if (phase == 8) {
-    interval = kDropWait;
-  } else if (phase == 9 && elapsed > kJingleWait) {
+  if (moveDueIn() > 0) return;
+  if (phase == 9) {
     openHoleEndPiece();
     frameClock = frameNow();
     Sleep(1);
     return;
-  } else if (phase == 10) {
-    interval = kPointsWait;
-  } else {
-    interval = flightInterval(travelled, ballPos + shotLength);
   }
-  if (elapsed < interval) return;
 
   if (phase == 5) {
     travelled += 2;
@@ -184,17 +189,21 @@ void TForm1::dropcheck() {
   playEffect(effect);
 }
 
+int32_t TForm1::move2DueIn() const {
+  // The jingle's step comes once it has played for longer than its wait.
+  return stepDueIn(int64_t{puttInterval} + (phase == 9 ? 1 : 0), frameClock);
+}
+
 void TForm1::AppMove2() {
   Application& app = Application::instance();
-  const int32_t elapsed = frameNow() - frameClock;
-  if (phase == 9 && elapsed > puttInterval) {
+  if (move2DueIn() > 0) return;
+  if (phase == 9) {
     openHoleEndPiece();
     puttInterval = kPointsWait;
     frameClock = frameNow();
     Sleep(1);
     return;
   }
-  if (elapsed < puttInterval) return;
 
   if (phase == 7) {
     puttInterval = slowerPutt(puttInterval);

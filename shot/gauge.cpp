@@ -85,7 +85,8 @@ void TForm1::startGauge(bool putt) {
   }
   gaugeFalling = 0;
   frameClock = frameNow();
-  Application::instance().setIdle("AppShot", [this] { AppShot(); });
+  Application::instance().setIdle(
+      "AppShot", [this] { AppShot(); }, [this] { return shotDueIn(); });
 }
 
 void TForm1::shotMouseDown(TMouseButton button, int, int) {
@@ -96,8 +97,10 @@ void TForm1::shotMouseDown(TMouseButton button, int, int) {
     startGauge(true);
 }
 
+int32_t TForm1::shotDueIn() const { return stepDueIn(gaugeInterval, frameClock); }
+
 void TForm1::AppShot() {
-  if (frameNow() - frameClock < gaugeInterval) return;
+  if (shotDueIn() > 0) return;
   const int w = gauge->Width();
   if (w >= gaugeMax)
     gaugeFalling = 1;
@@ -130,7 +133,8 @@ void TForm1::shotMouseUp(TMouseButton button, int, int) {
     chargeStroke();
     drivekime();
     frameClock = frameNow();
-    app.setIdle("AppMove", [this] { AppMove(); });
+    app.setIdle(
+        "AppMove", [this] { AppMove(); }, [this] { return moveDueIn(); });
   } else if (phase == 7) {
     app.clearIdle();
     shot->SetEnabled(false);
@@ -142,6 +146,7 @@ void TForm1::shotMouseUp(TMouseButton button, int, int) {
     puttkime();
     puttInterval = firstPuttInterval(shotLength);
     frameClock = frameNow();
-    app.setIdle("AppMove2", [this] { AppMove2(); });
+    app.setIdle(
+        "AppMove2", [this] { AppMove2(); }, [this] { return move2DueIn(); });
   }
 }

@@ -16,6 +16,12 @@ inline int32_t frameNow() {
   return saturate<int32_t>(t < 0 ? -t : t);
 }
 
+// Milliseconds until a step that waits `wait` ms after the clock reading
+// `since` is due (0 or less: due now); wide, so that no reading overflows.
+inline int32_t stepDueIn(int64_t wait, int32_t since) {
+  return saturate<int32_t>(wait - (int64_t{frameNow()} - since));
+}
+
 // Wind factor in per cent (positive wind = tail wind); 100 for anything
 // outside -9..9, such as the 20 of a wind not yet drawn.
 int windFactor(int8_t wind);

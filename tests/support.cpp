@@ -55,6 +55,17 @@ TForm1& FormTest::start() {
   return *form_;
 }
 
+TForm1& FormTest::startHole(uint8_t slot, uint8_t course, uint8_t hole, int32_t points) {
+  TForm1& f = start();
+  f.charSlot = slot;
+  f.applyCharacter(TMouseButton::mbLeft);
+  f.courseKind = course;
+  f.holeNo = hole;
+  f.points = points;
+  f.holestart();
+  return f;
+}
+
 void FormTest::wait(int ms) {
   Application& a = Application::instance();
   const uint32_t end = timeGetTime() + static_cast<uint32_t>(ms);

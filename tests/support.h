@@ -25,6 +25,9 @@ class FormTest : public ::testing::Test {
 
   // Creates the form and runs window creation (call after preparing files).
   TForm1& start();
+  // start(), then hole `hole` of course `course` begun with the golfer of
+  // `slot` (left-clicked) and `points` points.
+  TForm1& startHole(uint8_t slot, uint8_t course, uint8_t hole, int32_t points);
   // Advances the virtual clock ms by ms, running Timer1 and the idle handler.
   void wait(int ms);
   // Waits until `done` holds (at most `limit` ms); returns the virtual ms it took.
