@@ -148,7 +148,12 @@ void TImage::paintEvent(QPaintEvent*) {
 
 // ---- TShape
 
-TShape::TShape(QWidget* parent) : QWidget(parent), TControl(this) { color_ = 0xFFFFFF; }
+// A shape fills its whole rectangle with an opaque colour, so whatever lies
+// under it need not be painted when it changes (the gauge, the map marker).
+TShape::TShape(QWidget* parent) : QWidget(parent), TControl(this) {
+  color_ = 0xFFFFFF;
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
 
 void TShape::SetColor(uint32_t rgb) {
   color_ = rgb;
@@ -258,7 +263,10 @@ void TEdit::keyPressEvent(QKeyEvent* e) {
 
 // ---- TGroupBox
 
-TGroupBox::TGroupBox(QWidget* parent) : QFrame(parent), TControl(this) {}
+// Opaque as a shape is: the box paints its background over its whole rectangle.
+TGroupBox::TGroupBox(QWidget* parent) : QFrame(parent), TControl(this) {
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
 
 void TGroupBox::SetCaption(const QString& t) {
   caption_ = t;

@@ -6,8 +6,8 @@
 Plays scripted games with --realtime and reads the game's CPU time from
 /proc whenever the game prints a line, so start-up and the menus before a
 window are left out:
-  * CPU share of one core while the gauge is held 10 s, during a full-power
-    putt (30 yards, steps 67 to 330 ms apart) and during the ending's first
+  * CPU share of one core while the gauge is held 10 s, during a full drive
+    (200 yards), during a full-power putt (30 yards, steps 67 to 330 ms apart) and during the ending's first
     page (a step every 116 ms), for GAME and, when given, BUSY_GAME (the
     same source with the frame handler called again at once);
   * pace: the gauge's and the ending's steps per second of wall clock
@@ -72,6 +72,14 @@ def gauge_script(every_ms, seconds):
             "click Imgprac", "click yes", "click Radio1", "press shot"] + \
         samples("phase" if every_ms >= 100 else "frameClock", every_ms,
                 seconds * 1000 // every_ms + 1) + ["release shot"]
+
+
+def drive_script():
+    # Mina's full-power drive on practice hole 1: 200 yards in steps of two,
+    # 24 to 39 ms apart.
+    return ["click Imgstart", "wait 500", "move chara1", "press Imgwaku", "release Imgwaku",
+            "click Imgprac", "click yes", "click Radio1", "press shot", "wait 3001",
+            "release shot"] + samples("phase", 250, 24)
 
 
 def putt_script():
@@ -163,6 +171,8 @@ def cpu_figures(label, game):
     print(f"CPU share of one core ({label}):")
     s, w = share(play(game, gauge_script(500, 10)), "phase=5")
     print(f"  gauge held       {s:6.2f} %  over {w:4.1f} s")
+    s, w = share(play(game, drive_script()), "phase=5")
+    print(f"  200-yard drive   {s:6.2f} %  over {w:4.1f} s")
     s, w = share(play(game, putt_script(), (400, 390, 4)), "phase=7")
     print(f"  30-yard putt     {s:6.2f} %  over {w:4.1f} s" if s is not None else
           "  30-yard putt     (the putt did not run)")
