@@ -17,7 +17,7 @@ constexpr int32_t kLongestSleepMs = 1000;
 // An event-loop timer may ring up to a millisecond late, so the pump's timer
 // is set this much early and the rest is slept exactly: a step then comes at
 // the clock reading it is due, and the gauge keeps its pace.
-constexpr int32_t kEarlyMs = 2;
+constexpr int32_t kEarlyMs = 1;
 
 }  // namespace
 
