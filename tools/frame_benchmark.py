@@ -15,6 +15,7 @@ window are left out:
     another process. The step times are the game's own clock readings
     (frameClock), sampled every few milliseconds.
 """
+import contextlib
 import glob
 import os
 import struct
@@ -91,7 +92,8 @@ def putt_script():
 
 
 def ending_script(name, every_ms, seconds):
-    # Every hole given up after eight strokes, then the course's end.
+    # Every hole played out stroke by stroke until it is given up, then the
+    # course's end.
     lines = list(START_EDITED)
     for hole in range(6):
         for stroke in range(6):
@@ -185,11 +187,7 @@ def pace_figures(label, game):
     print(f"pace ({label}):")
     for loaded in (False, True):
         name = "cores loaded" if loaded else "idle"
-        if loaded:
-            with Load():
-                gauge = play(game, gauge_script(5, 10))
-                ending = play(game, ending_script("frameClock", 10, 26), (100, 3, 2))
-        else:
+        with Load() if loaded else contextlib.nullcontext():
             gauge = play(game, gauge_script(5, 10))
             ending = play(game, ending_script("frameClock", 10, 26), (100, 3, 2))
         print(f"  gauge,  {name:12} {pace(gauge, GAUGE_MS)}")
